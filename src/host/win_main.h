@@ -1,0 +1,12 @@
+// The whole run of the demo: start-up, the two scenes, shutdown.
+#pragma once
+
+#include "platform/platform.h"
+
+// Runs the demo on the given platform and returns its exit code: the quit message's code,
+// or 1 when no window or GL context could be had.
+int WinMain(Platform& platform);
+
+// Handles one message that is not the quit message: Esc and the close command post a quit
+// (code 0); other keys are ignored; everything else gets the platform's default handling.
+long WndProc(Platform& platform, const Message& message);

@@ -1,0 +1,105 @@
+// Framebuffer-object scaling of the picture onto a window of another size.
+#include "picture_target.h"
+
+#include <GL/glext.h>
+#include <SDL.h>
+
+struct PictureTarget::Functions {
+  PFNGLGENFRAMEBUFFERSPROC genFramebuffers;
+  PFNGLDELETEFRAMEBUFFERSPROC deleteFramebuffers;
+  PFNGLBINDFRAMEBUFFERPROC bindFramebuffer;
+  PFNGLGENRENDERBUFFERSPROC genRenderbuffers;
+  PFNGLDELETERENDERBUFFERSPROC deleteRenderbuffers;
+  PFNGLBINDRENDERBUFFERPROC bindRenderbuffer;
+  PFNGLRENDERBUFFERSTORAGEPROC renderbufferStorage;
+  PFNGLFRAMEBUFFERRENDERBUFFERPROC framebufferRenderbuffer;
+  PFNGLCHECKFRAMEBUFFERSTATUSPROC checkFramebufferStatus;
+  PFNGLBLITFRAMEBUFFERPROC blitFramebuffer;
+};
+
+namespace {
+
+template <typename F>
+bool Load(F& function, const char* name) {
+  function = reinterpret_cast<F>(SDL_GL_GetProcAddress(name));
+  return function != nullptr;
+}
+
+}  // namespace
+
+PictureTarget::PictureTarget(int pictureWidth, int pictureHeight)
+    : pictureWidth_(pictureWidth), pictureHeight_(pictureHeight) {}
+
+bool PictureTarget::LoadFunctions() {
+  static Functions functions;
+  static const bool loaded =
+      Load(functions.genFramebuffers, "glGenFramebuffers") &&
+      Load(functions.deleteFramebuffers, "glDeleteFramebuffers") &&
+      Load(functions.bindFramebuffer, "glBindFramebuffer") &&
+      Load(functions.genRenderbuffers, "glGenRenderbuffers") &&
+      Load(functions.deleteRenderbuffers, "glDeleteRenderbuffers") &&
+      Load(functions.bindRenderbuffer, "glBindRenderbuffer") &&
+      Load(functions.renderbufferStorage, "glRenderbufferStorage") &&
+      Load(functions.framebufferRenderbuffer, "glFramebufferRenderbuffer") &&
+      Load(functions.checkFramebufferStatus, "glCheckFramebufferStatus") &&
+      Load(functions.blitFramebuffer, "glBlitFramebuffer");
+  if (loaded) gl_ = &functions;
+  return loaded;
+}
+
+bool PictureTarget::Prepare(int drawableWidth, int drawableHeight) {
+  drawableWidth_ = drawableWidth;
+  drawableHeight_ = drawableHeight;
+  offscreen_ = drawableWidth != pictureWidth_ || drawableHeight != pictureHeight_;
+  if (!offscreen_) {
+    if (gl_ != nullptr) gl_->bindFramebuffer(GL_FRAMEBUFFER, 0);
+    return true;
+  }
+  if (framebuffer_ == 0) {
+    if (!LoadFunctions()) {
+      offscreen_ = false;
+      return false;
+    }
+    gl_->genRenderbuffers(1, &colourBuffer_);
+    gl_->bindRenderbuffer(GL_RENDERBUFFER, colourBuffer_);
+    gl_->renderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, pictureWidth_, pictureHeight_);
+    gl_->genFramebuffers(1, &framebuffer_);
+    gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    gl_->framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
+                                 colourBuffer_);
+    if (gl_->checkFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+      Release();
+      offscreen_ = false;
+      return false;
+    }
+  }
+  gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+  return true;
+}
+
+void PictureTarget::Present() {
+  if (!offscreen_) return;
+  const Rect fit = FitPicture(drawableWidth_, drawableHeight_, pictureWidth_, pictureHeight_);
+  // The bars are cleared to black; the demo's own clear colour is put back afterwards.
+  GLfloat clearColour[4];
+  glGetFloatv(GL_COLOR_CLEAR_VALUE, clearColour);
+  gl_->bindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+  gl_->bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
+  glClearColor(0, 0, 0, 1);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glClearColor(clearColour[0], clearColour[1], clearColour[2], clearColour[3]);
+  // The picture's first row is its bottom one in GL, as is the window's, so no flip.
+  gl_->blitFramebuffer(0, 0, pictureWidth_, pictureHeight_, fit.x, fit.y, fit.x + fit.width,
+                       fit.y + fit.height, GL_COLOR_BUFFER_BIT, GL_LINEAR);
+  gl_->bindFramebuffer(GL_FRAMEBUFFER, 0);
+}
+
+void PictureTarget::Release() {
+  if (gl_ == nullptr) return;
+  gl_->bindFramebuffer(GL_FRAMEBUFFER, 0);
+  if (framebuffer_ != 0) gl_->deleteFramebuffers(1, &framebuffer_);
+  if (colourBuffer_ != 0) gl_->deleteRenderbuffers(1, &colourBuffer_);
+  framebuffer_ = 0;
+  colourBuffer_ = 0;
+  offscreen_ = false;
+}

@@ -1,0 +1,55 @@
+// The real platform: SDL2 window, GL context, events, clock and audio.
+#pragma once
+
+#include <SDL.h>
+
+#include <optional>
+#include <string>
+
+#include "module_player.h"
+#include "picture_target.h"
+#include "platform.h"
+
+class SdlPlatform final : public Platform {
+ public:
+  SdlPlatform();
+  ~SdlPlatform() override;
+  SdlPlatform(const SdlPlatform&) = delete;
+  SdlPlatform& operator=(const SdlPlatform&) = delete;
+
+  bool CreateDemoWindow(int width, int height) override;
+  bool CreateGLContext() override;
+  void ShowDemoWindow() override;
+  void SwapBuffers() override;
+  void DeleteGLContext() override;
+  void DestroyDemoWindow() override;
+  void HideCursor() override;
+  std::string ErrorText() const override;
+
+  std::uint32_t GetTickCount() override;
+  void Sleep(std::uint32_t milliseconds) override;
+  CursorPos GetCursorPos() const override;
+  bool PeekMessage(Message& message) override;
+  void PostQuitMessage(int exitCode) override;
+  long DefWindowProc(const Message& message) override;
+
+  void StartMixer(int mixRate, int maxChannels, unsigned flags) override;
+  Song* LoadSong(const char* path) override;
+  void PlaySong(Song* song) override;
+  void FreeSong(Song* song) override;
+
+ private:
+  void FailWith(const char* what);
+  void ChooseRenderTarget();
+
+  bool videoStarted_ = false;
+  bool cursorHidden_ = false;
+  SDL_Window* window_ = nullptr;
+  SDL_GLContext context_ = nullptr;
+  int pictureWidth_ = 0;
+  int pictureHeight_ = 0;
+  std::optional<PictureTarget> target_;
+  std::optional<int> pendingQuit_;
+  std::string error_;
+  ModulePlayer music_;
+};

@@ -1,0 +1,48 @@
+// The orbit camera. Stored values are floats and the arithmetic between them is double, which
+// decides the exact eye a given cursor and clock produce.
+#include "orbit_camera.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cmath>
+
+#include "screen.h"
+#include "projection.h"
+
+namespace {
+
+constexpr float kOrbitRadius = 30;
+constexpr double kPi = 3.1415926;  // the demo's own value of the circle constant
+
+}  // namespace
+
+MouseOffset ComputeMouseOffset(CursorPos cursor) {
+  MouseOffset offset;
+  offset.mx = static_cast<float>(static_cast<double>(cursor.x - gResX / 2) / gResX);
+  offset.my = static_cast<float>(static_cast<double>(cursor.y - gResY / 2) / gResY);
+  return offset;
+}
+
+Eye OrbitEye(int scene, MouseOffset offset, float t) {
+  const double angle = (offset.mx + offset.mx) * kPi;
+  Eye eye;
+  eye.y = static_cast<double>(kOrbitRadius) * offset.my;
+  if (scene == 1) {
+    eye.x = std::sin(angle) * kOrbitRadius;
+    eye.z = std::cos(angle) * kOrbitRadius;
+  } else {
+    eye.x = std::sin(angle + static_cast<double>(3.0f) * t) * kOrbitRadius;
+    eye.z = std::cos(angle - 4.7 * t) * kOrbitRadius;
+  }
+  return eye;
+}
+
+void SetOrbitCamera(const Platform& platform, int scene, float t) {
+  glClearColor(1, 1, 1, 0);
+  glClear(GL_COLOR_BUFFER_BIT);
+  const Eye eye = OrbitEye(scene, ComputeMouseOffset(platform.GetCursorPos()), t);
+  LoadPerspective(gResX, gResY);
+  glLoadIdentity();
+  gluLookAt(eye.x, eye.y, eye.z, 0, 0, 0, 0, 1, 0);
+}

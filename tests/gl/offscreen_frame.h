@@ -1,0 +1,63 @@
+// A test fixture with an offscreen 800 x 600 GL context prepared as the demo prepares its own,
+// and read-back of the picture in picture coordinates (origin top-left, y down).
+#pragma once
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "host/frame.h"
+#include "host/gl_context.h"
+#include "platform/scripted_platform.h"
+#include "screen.h"
+
+struct Pixel {
+  std::uint8_t r = 0;
+  std::uint8_t g = 0;
+  std::uint8_t b = 0;
+  bool operator==(const Pixel& other) const {
+    return r == other.r && g == other.g && b == other.b;
+  }
+};
+
+inline std::ostream& operator<<(std::ostream& out, const Pixel& p) {
+  return out << "(" << int{p.r} << ", " << int{p.g} << ", " << int{p.b} << ")";
+}
+
+class OffscreenFrame : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(platform.CreateDemoWindow(gResX, gResY)) << platform.ErrorText();
+    ASSERT_TRUE(EnableOpenGL(platform)) << platform.ErrorText();
+    PrepareFrameState();
+  }
+
+  void TearDown() override {
+    DisableOpenGL(platform);
+    platform.DestroyDemoWindow();
+  }
+
+  // The whole picture as RGB rows from the top.
+  std::vector<Pixel> ReadPicture() const {
+    std::vector<Pixel> bottomUp(gResX * gResY);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, gResX, gResY, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
+    std::vector<Pixel> topDown(bottomUp.size());
+    for (int row = 0; row < gResY; ++row) {
+      std::copy_n(bottomUp.begin() + (gResY - 1 - row) * gResX, gResX,
+                  topDown.begin() + row * gResX);
+    }
+    return topDown;
+  }
+
+  Pixel ReadPixel(int x, int y) const {
+    Pixel pixel;
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, gResY - 1 - y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, &pixel);
+    return pixel;
+  }
+
+  ScriptedPlatform platform{ScriptedPlatform::Graphics::Offscreen};
+};

@@ -1,0 +1,23 @@
+// The scene clock's arithmetic and the end of scene 1.
+#include <gtest/gtest.h>
+
+#include "host/scene_clock.h"
+
+TEST(SceneClock, CountsTenSecondUnitsFromTheStart) {
+  EXPECT_EQ(SceneClock(5000, 5000), 0.0f);
+  EXPECT_EQ(SceneClock(5000, 15000), 1.0f);
+  EXPECT_EQ(SceneClock(0, 2500), 0.25f);
+}
+
+TEST(SceneClock, SpansAWrapOfTheTickCounter) {
+  // Started 3 ms before the 32-bit counter wrapped, read 7 ms after it: 10 ms elapsed.
+  EXPECT_EQ(SceneClock(0xFFFFFFFDu, 7u), SceneClock(0, 10));
+  EXPECT_FLOAT_EQ(SceneClock(0xFFFFF000u, 0x00001000u), 0x2000 / 10000.0f);
+}
+
+TEST(SceneClock, SceneOneDrawsUpTo31000MsAndEndsAt31001) {
+  EXPECT_FALSE(SceneOneIsOver(SceneClock(0, 31000)));
+  EXPECT_TRUE(SceneOneIsOver(SceneClock(0, 31001)));
+  EXPECT_FALSE(SceneOneIsOver(SceneClock(1000, 32000)));
+  EXPECT_TRUE(SceneOneIsOver(SceneClock(0xFFFFFFFFu, 31000)));
+}
