@@ -32,17 +32,16 @@ PictureTarget::PictureTarget(int pictureWidth, int pictureHeight)
 
 bool PictureTarget::LoadFunctions() {
   static Functions functions;
-  static const bool loaded =
-      Load(functions.genFramebuffers, "glGenFramebuffers") &&
-      Load(functions.deleteFramebuffers, "glDeleteFramebuffers") &&
-      Load(functions.bindFramebuffer, "glBindFramebuffer") &&
-      Load(functions.genRenderbuffers, "glGenRenderbuffers") &&
-      Load(functions.deleteRenderbuffers, "glDeleteRenderbuffers") &&
-      Load(functions.bindRenderbuffer, "glBindRenderbuffer") &&
-      Load(functions.renderbufferStorage, "glRenderbufferStorage") &&
-      Load(functions.framebufferRenderbuffer, "glFramebufferRenderbuffer") &&
-      Load(functions.checkFramebufferStatus, "glCheckFramebufferStatus") &&
-      Load(functions.blitFramebuffer, "glBlitFramebuffer");
+  static const bool loaded = Load(functions.genFramebuffers, "glGenFramebuffers") &&
+                             Load(functions.deleteFramebuffers, "glDeleteFramebuffers") &&
+                             Load(functions.bindFramebuffer, "glBindFramebuffer") &&
+                             Load(functions.genRenderbuffers, "glGenRenderbuffers") &&
+                             Load(functions.deleteRenderbuffers, "glDeleteRenderbuffers") &&
+                             Load(functions.bindRenderbuffer, "glBindRenderbuffer") &&
+                             Load(functions.renderbufferStorage, "glRenderbufferStorage") &&
+                             Load(functions.framebufferRenderbuffer, "glFramebufferRenderbuffer") &&
+                             Load(functions.checkFramebufferStatus, "glCheckFramebufferStatus") &&
+                             Load(functions.blitFramebuffer, "glBlitFramebuffer");
   if (loaded) gl_ = &functions;
   return loaded;
 }

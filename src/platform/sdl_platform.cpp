@@ -51,8 +51,8 @@ bool SdlPlatform::CreateDemoWindow(int width, int height) {
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
   // Changing the real display mode is fragile, so the window covers the desktop as it is and
   // the picture is scaled onto it.
-  const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS |
-                       SDL_WINDOW_FULLSCREEN_DESKTOP;
+  const Uint32 flags =
+      SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP;
   // The window is made as large as the screen too, for display servers with no window
   // manager to carry out the full-screen request.
   SDL_Rect screen{0, 0, width, height};

@@ -7,8 +7,8 @@
 
 #include <cmath>
 
-#include "screen.h"
 #include "projection.h"
+#include "screen.h"
 
 namespace {
 

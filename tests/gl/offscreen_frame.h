@@ -17,9 +17,7 @@ struct Pixel {
   std::uint8_t r = 0;
   std::uint8_t g = 0;
   std::uint8_t b = 0;
-  bool operator==(const Pixel& other) const {
-    return r == other.r && g == other.g && b == other.b;
-  }
+  bool operator==(const Pixel& other) const { return r == other.r && g == other.g && b == other.b; }
 };
 
 inline std::ostream& operator<<(std::ostream& out, const Pixel& p) {

@@ -1,7 +1,7 @@
 // Fitting the 800 x 600 picture onto screens of other shapes, and mapping the cursor back.
-#include <gtest/gtest.h>
-
 #include "platform/letterbox.h"
+
+#include <gtest/gtest.h>
 
 TEST(FitPicture, FillsAWindowOfTheSameShape) {
   const Rect same = FitPicture(800, 600, 800, 600);

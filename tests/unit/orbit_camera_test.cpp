@@ -1,9 +1,9 @@
 // Mouse offsets and the eye positions they give in both scenes.
+#include "scenes/orbit_camera.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "scenes/orbit_camera.h"
 
 TEST(MouseOffset, IsZeroAtTheCentreAndMinusHalfAtTheLeftAndTopEdges) {
   const MouseOffset centre = ComputeMouseOffset({400, 300});
@@ -41,7 +41,8 @@ TEST(OrbitEye, SceneOneLeftEdgeLooksFromBehind) {
 TEST(OrbitEye, VerticalMouseRaisesAndLowersTheEye) {
   EXPECT_DOUBLE_EQ(OrbitEye(1, {0, -0.5f}, 0).y, -15);
   EXPECT_DOUBLE_EQ(OrbitEye(2, {0, -0.5f}, 1.0f).y, -15);
-  EXPECT_DOUBLE_EQ(OrbitEye(1, ComputeMouseOffset({400, 599}), 0).y, 30.0 * static_cast<float>(299.0 / 600));
+  EXPECT_DOUBLE_EQ(OrbitEye(1, ComputeMouseOffset({400, 599}), 0).y,
+                   30.0 * static_cast<float>(299.0 / 600));
   // The horizontal distance stays on the circle of radius 30 in scene 1.
   const Eye eye = OrbitEye(1, {0.3f, 0.4f}, 0);
   EXPECT_NEAR(std::hypot(eye.x, eye.z), 30, 1e-9);

@@ -1,7 +1,7 @@
 // The scene clock's arithmetic and the end of scene 1.
-#include <gtest/gtest.h>
-
 #include "host/scene_clock.h"
+
+#include <gtest/gtest.h>
 
 TEST(SceneClock, CountsTenSecondUnitsFromTheStart) {
   EXPECT_EQ(SceneClock(5000, 5000), 0.0f);
