@@ -132,6 +132,25 @@ TEST(WinMainLoop, SceneOneDrawsAt31000MsAndSceneTwoRestartsTheClock) {
   EXPECT_EQ(next, ticks.size());
 }
 
+TEST(WinMainLoop, SceneOneEndsOnTimeWhenTheTickCounterWrapsMidScene) {
+  ScriptedPlatform platform;
+  // Scene 1 starts 20 s before the 32-bit counter wraps, so its end falls after the wrap.
+  const std::uint32_t start = 0xFFFFFFFFu - 19'999;
+  const std::vector<std::uint32_t> ticks = {start,         start + 30000, start + 31000,
+                                            start + 31001, start + 40000, start + 40000};
+  std::size_t next = 0;
+  platform.ticks = [&] { return ticks[std::min(next++, ticks.size() - 1)]; };
+  platform.onSwap = [&](int frame) {
+    if (frame == 3) platform.QueueMessage(kEsc);
+    StopRunawayLoop(platform, frame);
+  };
+  EXPECT_EQ(WinMain(platform), 0);
+  // 31,000 ms after the start still draws scene 1 and 31,001 ms ends it, across the wrap.
+  EXPECT_EQ(platform.FrameTicks(),
+            (std::vector<std::uint32_t>{start + 30000, start + 31000, start + 40000}));
+  EXPECT_LT(platform.FrameTicks()[1], start);
+}
+
 TEST(WinMainLoop, ReturnsTheQuitMessagesCode) {
   ScriptedPlatform platform;
   platform.QueueMessage(Message{MessageType::Quit, 7});
