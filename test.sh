@@ -5,4 +5,8 @@ cd "$(dirname "$0")"
 source scripts/setup.sh
 install_missing_packages
 build_preset release
+# The unit and GL tests once more under AddressSanitizer + UndefinedBehaviorSanitizer.
+build_preset asan
+ctest --preset asan
+# The whole suite, end-to-end tests included; its summary is the last line.
 ctest --preset release
