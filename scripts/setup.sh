@@ -7,7 +7,7 @@ demo_packages=(
   cmake g++ make pkg-config
   libsdl2-dev libopenmpt-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri libegl-mesa0
   libfontconfig-dev libfreetype-dev fonts-urw-base35 fonts-liberation2 libpng-dev
-  libx11-dev googletest libgtest-dev
+  libegl-dev libx11-dev googletest libgtest-dev clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick sox ffmpeg
 )
 
