@@ -1,0 +1,42 @@
+// Drawing frames offscreen through the demo's own frame path and reading them back.
+#include "capture_surface.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+
+#include "host/frame.h"
+#include "host/gl_context.h"
+#include "screen.h"
+
+bool OpenCaptureSurface(ScriptedPlatform& platform, std::string& error) {
+  if (!platform.CreateDemoWindow(gResX, gResY) || !EnableOpenGL(platform)) {
+    error = platform.ErrorText();
+    platform.DestroyDemoWindow();
+    return false;
+  }
+  PrepareFrameState();
+  return true;
+}
+
+void CloseCaptureSurface(ScriptedPlatform& platform) {
+  DisableOpenGL(platform);
+  platform.DestroyDemoWindow();
+}
+
+void CaptureFrame(ScriptedPlatform& platform, const FrameMoment& moment, CursorPos cursor,
+                  RgbPicture& picture) {
+  constexpr std::ptrdiff_t kRowBytes = std::ptrdiff_t{gResX} * 3;
+  picture.resize(static_cast<std::size_t>(kRowBytes * gResY));
+
+  platform.SetCursor(cursor.x, cursor.y);
+  DrawFrame(platform, moment.scene, moment.t);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(0, 0, gResX, gResY, GL_RGB, GL_UNSIGNED_BYTE, picture.data());
+  // GL's rows run from the bottom; pictures and video frames run from the top.
+  for (int row = 0; row < gResY / 2; ++row) {
+    const auto top = picture.begin() + row * kRowBytes;
+    std::swap_ranges(top, top + kRowBytes, picture.begin() + (gResY - 1 - row) * kRowBytes);
+  }
+  platform.SwapBuffers();
+}
