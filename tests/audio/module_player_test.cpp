@@ -10,9 +10,9 @@
 
 #include "audio_files.h"
 #include "composition.h"
+#include "looping_module.h"
 #include "module_render.h"
 #include "synth.h"
-#include "tiny_module.h"
 
 namespace {
 
@@ -85,7 +85,7 @@ TEST_F(ModulePlayerTest, DeviceGetsExactlyWhatLibopenmptRenders) {
 }
 
 TEST_F(ModulePlayerTest, SongGoesOnPastItsEnd) {
-  const std::vector<std::uint8_t> bytes = WriteXm(TinyModule());
+  const std::vector<std::uint8_t> bytes = WriteXm(LoopingModule());
   WriteBytes(folder_ / "tiny", bytes);  // no extension: the content decides
   openmpt::module once(bytes);
   const std::size_t songFrames = once.get_duration_seconds() * kRate;
@@ -143,7 +143,7 @@ TEST_F(ModulePlayerTest, TruncatedFilePlaysWhatLibopenmptMakesOfIt) {
 
 TEST_F(ModulePlayerTest, WithoutADeviceEverythingIsHarmless) {
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-  WriteBytes(folder_ / "tiny.xm", WriteXm(TinyModule()));
+  WriteBytes(folder_ / "tiny.xm", WriteXm(LoopingModule()));
   ModulePlayer player;
   testing::internal::CaptureStderr();
   player.StartMixer(kRate, 32, 0);
@@ -161,7 +161,7 @@ TEST_F(ModulePlayerTest, WithoutADeviceEverythingIsHarmless) {
 // Songs freed while the callback renders them, over and over; under AddressSanitizer any
 // touch of a freed song fails the run.
 TEST_F(ModulePlayerTest, FreeingWhileTheCallbackRunsIsSafe) {
-  WriteBytes(folder_ / "tiny.xm", WriteXm(TinyModule()));
+  WriteBytes(folder_ / "tiny.xm", WriteXm(LoopingModule()));
   WriteBytes(folder_ / "music.xm", WriteXm(ComposeSoundtrack()));
   {
     ModulePlayer player;

@@ -6,10 +6,10 @@
 #include <libopenmpt/libopenmpt.hpp>
 
 #include "audio_files.h"
+#include "looping_module.h"
 #include "module_render.h"
 #include "score.h"
 #include "synth.h"
-#include "tiny_module.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ double Frequency(const std::vector<float>& samples) {
 }  // namespace
 
 TEST(XmWriter, WritesTheLayoutLibopenmptReads) {
-  const XmModule tiny = TinyModule();
+  const XmModule tiny = LoopingModule();
   openmpt::module module(WriteXm(tiny));
   EXPECT_EQ(module.get_metadata("type"), "xm");
   EXPECT_EQ(module.get_metadata("title"), "tiny");
@@ -56,7 +56,7 @@ TEST(XmWriter, WritesTheLayoutLibopenmptReads) {
 }
 
 TEST(XmWriter, PacksEveryKindOfCell) {
-  XmModule tiny = TinyModule();
+  XmModule tiny = LoopingModule();
   tiny.patterns[0].At(2, 1) = XmCell{61, 1, 0x10 + 64, 0x0F, 0x06};  // every field: stored whole
   tiny.patterns[0].At(3, 1) = XmCell{0, 0, 0x10 + 8, 0, 0};          // volume alone
   openmpt::module module(WriteXm(tiny));
@@ -80,7 +80,7 @@ TEST(XmWriter, PacksEveryKindOfCell) {
 }
 
 TEST(XmWriter, LoopsBackToTheRestartPosition) {
-  openmpt::module module(WriteXm(TinyModule()));
+  openmpt::module module(WriteXm(LoopingModule()));
   const double length = module.get_duration_seconds();
   EXPECT_NEAR(length, 12 * 3 * 2.5 / 125, 1e-6);  // 12 rows of 3 ticks of 20 ms
   module.set_repeat_count(-1);
@@ -102,7 +102,7 @@ TEST(XmWriter, TunedSamplesPlayAtConcertPitch) {
     Noise phases(1);
     AddTone(
         wave, period, 1, [](int, std::size_t) { return 1.0; }, phases);
-    XmModule tiny = TinyModule();
+    XmModule tiny = LoopingModule();
     tiny.instruments[0].sample = MakeSample(wave, RateForPeriod(period));
     tiny.instruments[0].sample.loopLength = wave.size();
     for (int note : {49, 58}) {

@@ -6,4 +6,4 @@
 
 // Orders {0, 1}, restart at order 1; pattern 0 plays C-4 then a key-off, pattern 1 plays
 // A-4 with a volume and a panning effect on channel 1.
-XmModule TinyModule();
+XmModule LoopingModule();

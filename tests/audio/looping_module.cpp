@@ -1,9 +1,9 @@
 // The small looping module the writer and player tests share.
-#include "tiny_module.h"
+#include "looping_module.h"
 
 #include "score.h"
 
-XmModule TinyModule() {
+XmModule LoopingModule() {
   XmModule module;
   module.name = "tiny";
   module.channels = 2;
