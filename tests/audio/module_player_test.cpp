@@ -9,9 +9,9 @@
 #include <libopenmpt/libopenmpt.hpp>
 
 #include "audio_files.h"
+#include "chunked_render.h"
 #include "composition.h"
 #include "looping_module.h"
-#include "module_render.h"
 #include "synth.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <libopenmpt/libopenmpt.hpp>
 
 #include "audio_files.h"
+#include "chunked_render.h"
 #include "composition.h"
-#include "module_render.h"
 #include "parts.h"
 #include "platform/module_player.h"
 

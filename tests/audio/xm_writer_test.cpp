@@ -6,8 +6,8 @@
 #include <libopenmpt/libopenmpt.hpp>
 
 #include "audio_files.h"
+#include "chunked_render.h"
 #include "looping_module.h"
-#include "module_render.h"
 #include "score.h"
 #include "synth.h"
 

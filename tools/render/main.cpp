@@ -8,7 +8,7 @@
 #include <iterator>
 #include <vector>
 
-#include "module_render.h"
+#include "chunked_render.h"
 #include "platform/module_player.h"
 
 int main(int argc, char** argv) {

@@ -1,5 +1,5 @@
 // Offline rendering in fixed-size chunks, as a sound device asks for it.
-#include "module_render.h"
+#include "chunked_render.h"
 
 #include <algorithm>
 #include <cmath>
