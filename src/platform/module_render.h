@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-struct ModuleRenderState;
+struct openmpt_module;
 
 class ModuleRenderer {
  public:
@@ -16,7 +16,7 @@ class ModuleRenderer {
   ModuleRenderer(const ModuleRenderer&) = delete;
   ModuleRenderer& operator=(const ModuleRenderer&) = delete;
 
-  bool Loaded() const { return state_ != nullptr; }
+  bool Loaded() const { return module_ != nullptr; }
   const std::string& ErrorText() const { return error_; }
 
   // Fills frames sample frames of interleaved stereo (2 * frames floats in -1 .. 1), going on
@@ -26,6 +26,6 @@ class ModuleRenderer {
 
  private:
   int sampleRate_;
-  ModuleRenderState* state_ = nullptr;
+  openmpt_module* module_ = nullptr;
   std::string error_;
 };
