@@ -8,5 +8,7 @@ build_preset release
 # The unit and GL tests once more under AddressSanitizer + UndefinedBehaviorSanitizer.
 build_preset asan
 ctest --preset asan
+# A short fuzz run over the music input (scripts/fuzz.sh SECONDS for a longer one).
+scripts/fuzz.sh 30
 # The whole suite, end-to-end tests included; its summary is the last line.
 ctest --preset release
