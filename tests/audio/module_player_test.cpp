@@ -2,11 +2,15 @@
 // to a file: the sound itself, looping, bad files, no device, and freeing mid-callback.
 #include "platform/module_player.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <libopenmpt/libopenmpt.hpp>
+#include <thread>
 
 #include "audio_files.h"
 #include "chunked_render.h"
@@ -177,6 +181,54 @@ TEST_F(ModulePlayerTest, FreeingWhileTheCallbackRunsIsSafe) {
     }
   }
   EXPECT_GT(Peak(ReadFloats(capture_)), 0.0f) << "no song was ever heard";
+}
+
+// The sound device vanishing mid-song, as when a headset is pulled: the disk driver drops its
+// device when a write fails, so a listener hanging up the pipe the device writes into is a
+// vanishing device. Playing on and freeing stay harmless.
+TEST_F(ModulePlayerTest, TheDeviceVanishingWhilePlayingIsHarmless) {
+  const auto previousPipeHandler = std::signal(SIGPIPE, SIG_IGN);
+  const std::filesystem::path pipe = folder_ / "device.pipe";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  setenv("SDL_DISKAUDIOFILE", pipe.c_str(), 1);
+  WriteBytes(folder_ / "tiny.xm", WriteXm(LoopingModule()));
+  ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0);
+
+  // The listener takes half a second of sound, then hangs up.
+  std::vector<float> heard(kRate);
+  std::thread listener([&] {
+    const int file = open(pipe.c_str(), O_RDONLY);
+    std::size_t bytes = 0;
+    const std::size_t wanted = heard.size() * sizeof(float);
+    while (file >= 0 && bytes < wanted) {
+      const ssize_t got = read(file, reinterpret_cast<char*>(heard.data()) + bytes, wanted - bytes);
+      if (got <= 0) break;
+      bytes += static_cast<std::size_t>(got);
+    }
+    if (file >= 0) close(file);
+  });
+  {
+    ModulePlayer player;
+    player.StartMixer(kRate, 32, 0);
+    Song* song = player.LoadSong((folder_ / "tiny.xm").c_str());
+    ASSERT_NE(song, nullptr);
+    player.PlaySong(song);
+    listener.join();
+    bool removed = false;
+    for (int tries = 0; !removed && tries < 100000; ++tries) {
+      SDL_Event event;
+      while (SDL_PollEvent(&event) != 0) removed |= event.type == SDL_AUDIODEVICEREMOVED;
+      if (!removed) SDL_Delay(1);
+    }
+    EXPECT_TRUE(removed) << "the device never reported its loss";
+    player.FreeSong(song);
+    Song* again = player.LoadSong((folder_ / "tiny.xm").c_str());
+    player.PlaySong(again);
+    player.FreeSong(again);
+  }
+  SDL_QuitSubSystem(SDL_INIT_EVENTS);
+  std::signal(SIGPIPE, previousPipeHandler);
+  EXPECT_GT(Peak(heard), 0.0f) << "the song never reached the device before it vanished";
 }
 
 }  // namespace
