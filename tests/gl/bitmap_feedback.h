@@ -7,19 +7,20 @@
 
 #include <vector>
 
-struct BitmapToken {
+// A point in window coordinates: pixels from the bottom-left corner.
+struct WindowPoint {
   float x = 0;
   float y = 0;
 };
 
 template <typename Draw>
-std::vector<BitmapToken> FeedbackBitmaps(Draw draw) {
+std::vector<WindowPoint> FeedbackBitmaps(Draw draw) {
   std::vector<GLfloat> buffer(1 << 16);
   glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_2D, buffer.data());
   glRenderMode(GL_FEEDBACK);
   draw();
   const GLint used = glRenderMode(GL_RENDER);
-  std::vector<BitmapToken> tokens;
+  std::vector<WindowPoint> tokens;
   for (GLint i = 0; i + 2 < used;) {
     const auto token = static_cast<GLenum>(buffer[i]);
     if (token != GL_BITMAP_TOKEN) {

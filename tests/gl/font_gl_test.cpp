@@ -6,38 +6,17 @@
 #include <cmath>
 #include <string>
 
-#include "bitmap_feedback.h"
-#include "offscreen_frame.h"
 #include "platform/font_glyphs.h"
 #include "text/font.h"
-#include "text/text_tables.h"
 #include "text/typed_lines.h"
+#include "text_canvas.h"
 
 namespace {
 
 const Pixel kWhite{255, 255, 255};
 
-class FontGL : public OffscreenFrame {
+class FontGL : public TextCanvas {
  protected:
-  void SetUp() override {
-    OffscreenFrame::SetUp();
-    glClearColor(1, 1, 1, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    // Window coordinates: one unit per pixel, origin bottom-left.
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, gResX, 0, gResY, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glColor3f(0, 0, 1);
-  }
-
-  static BitmapToken RasterPosition() {
-    GLfloat position[4];
-    glGetFloatv(GL_CURRENT_RASTER_POSITION, position);
-    return {position[0], position[1]};
-  }
-
   int CountNonWhite() const {
     const std::vector<Pixel> picture = ReadPicture();
     return static_cast<int>(std::count_if(picture.begin(), picture.end(),
@@ -64,12 +43,12 @@ float HelveticaBoldAdvance(char c) {
 
 TEST_F(FontGL, EmptyTextOrNoFormatDrawsNothingAndLeavesTheRasterPosition) {
   glRasterPos2i(100, 300);
-  const BitmapToken before = RasterPosition();
+  const WindowPoint before = RasterPosition();
   const char* empty = "";
   glPrint(empty);
   const char* none = nullptr;
   glPrint(none);
-  const BitmapToken after = RasterPosition();
+  const WindowPoint after = RasterPosition();
   EXPECT_EQ(after.x, before.x);
   EXPECT_EQ(after.y, before.y);
   EXPECT_EQ(CountNonWhite(), 0);
@@ -84,7 +63,7 @@ TEST_F(FontGL, ASpaceAdvancesWithoutDrawing) {
 }
 
 TEST_F(FontGL, GlyphsAdvanceByTheirWidthsAlongTheBaseline) {
-  const std::vector<BitmapToken> tokens = FeedbackBitmaps([] {
+  const std::vector<WindowPoint> tokens = FeedbackBitmaps([] {
     glRasterPos2i(50, 200);
     glPrint("AW i");
   });
@@ -96,7 +75,7 @@ TEST_F(FontGL, GlyphsAdvanceByTheirWidthsAlongTheBaseline) {
     expectedX += HelveticaBoldAdvance("AW i"[i]);
   }
   // Glyph advances are whole pixels, so text stays on the pixel grid.
-  for (const BitmapToken& token : tokens) EXPECT_EQ(token.x, std::floor(token.x));
+  for (const WindowPoint& token : tokens) EXPECT_EQ(token.x, std::floor(token.x));
 }
 
 TEST_F(FontGL, GlyphInkSitsOnTheBaselineInTheRasterColour) {
@@ -126,12 +105,12 @@ TEST_F(FontGL, GlyphInkSitsOnTheBaselineInTheRasterColour) {
 
 TEST_F(FontGL, TextLongerThanTheBufferIsCutTo255Characters) {
   const std::string longText(400, 'i');
-  const std::vector<BitmapToken> tokens = FeedbackBitmaps([&] {
+  const std::vector<WindowPoint> tokens = FeedbackBitmaps([&] {
     glRasterPos2i(0, 100);
     glPrint("%s", longText.c_str());
   });
   EXPECT_EQ(tokens.size(), 255u);
-  const std::vector<BitmapToken> shortTokens = FeedbackBitmaps([] {
+  const std::vector<WindowPoint> shortTokens = FeedbackBitmaps([] {
     glRasterPos2i(0, 100);
     glPrint("%d%s", 42, "ii");
   });
@@ -141,7 +120,7 @@ TEST_F(FontGL, TextLongerThanTheBufferIsCutTo255Characters) {
 TEST_F(FontGL, ARowWithAPercentSignIsPrintedAsItStands) {
   // As a format, "%%" would print one character; the row must show both.
   TextTable table = {"100%% pure"};
-  const std::vector<BitmapToken> tokens = FeedbackBitmaps([&] {
+  const std::vector<WindowPoint> tokens = FeedbackBitmaps([&] {
     DrawTypedLines(table, 1, 0.2f, 5, Colour{1, 0, 0}, 1.0f);
   });
   EXPECT_EQ(tokens.size(), 10u);
@@ -150,7 +129,7 @@ TEST_F(FontGL, ARowWithAPercentSignIsPrintedAsItStands) {
 TEST_F(FontGL, WithoutAFontNothingIsDrawn) {
   BuildFontFrom({});
   glRasterPos2i(100, 300);
-  const BitmapToken before = RasterPosition();
+  const WindowPoint before = RasterPosition();
   glPrint("ABC");
   EXPECT_EQ(RasterPosition().x, before.x);
   EXPECT_EQ(CountNonWhite(), 0);

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "offscreen_frame.h"
 #include "platform/font_glyphs.h"
 #include "text/font.h"
+#include "text_canvas.h"
 
 namespace {
 
@@ -39,10 +39,10 @@ const std::vector<std::string> kThirtyFourWide = {
     "#.#.#.#.#.#.#.#.#.#.#.#.#.#.#.#.##",
 };
 
-class GlyphListsGL : public OffscreenFrame {
+class GlyphListsGL : public TextCanvas {
  protected:
   void SetUp() override {
-    OffscreenFrame::SetUp();
+    TextCanvas::SetUp();
     // Settings a caller might have left; the font must not depend on them or change them.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 8);
     glPixelStorei(GL_UNPACK_LSB_FIRST, GL_TRUE);
@@ -52,20 +52,6 @@ class GlyphListsGL : public OffscreenFrame {
     glyphs['A' - kFirstGlyphCode] = MakeGlyph(kFiveWide, -1, 2);
     glyphs['B' - kFirstGlyphCode] = MakeGlyph(kThirtyFourWide, 0, 0);
     BuildFontFrom(glyphs);
-
-    glClearColor(1, 1, 1, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, gResX, 0, gResY, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glColor3f(0, 0, 0);
-  }
-
-  void TearDown() override {
-    BuildFont();
-    OffscreenFrame::TearDown();
   }
 
   // The picture's pixels from (left, top) as '#' (drawn) and '.' (white) rows.
@@ -115,7 +101,5 @@ TEST_F(GlyphListsGL, OddWidthGlyphsDrawExactlyAroundTheirOrigins) {
 TEST_F(GlyphListsGL, EachGlyphAdvancesByItsOwnWidth) {
   glRasterPos2i(10, 100);
   glPrint("A B");  // 7 + 4 + 36
-  GLfloat position[4];
-  glGetFloatv(GL_CURRENT_RASTER_POSITION, position);
-  EXPECT_EQ(position[0], 10 + 7 + 4 + 36);
+  EXPECT_EQ(RasterPosition().x, 10 + 7 + 4 + 36);
 }

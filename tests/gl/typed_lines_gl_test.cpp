@@ -90,10 +90,10 @@ TEST_F(TypedLinesGL, RowsDriftAlongCirclesOfRadiusOneTenth) {
   // All of scene 1's rows are whole after 25.6 s; the first glyph of each row lands on its
   // anchor, which circles (-0.8, -0.8 + 0.2 i) at 25 radians per unit of t.
   const auto firstGlyphs = [](float t) {
-    const std::vector<BitmapToken> tokens = FeedbackBitmaps([t] {
+    const std::vector<WindowPoint> tokens = FeedbackBitmaps([t] {
       DrawTypedLines(texten, texten_rader, 0.32f, 25, Colour{0, 1, 0}, t);
     });
-    std::vector<BitmapToken> firsts;
+    std::vector<WindowPoint> firsts;
     std::size_t index = 0;
     for (int row = 0; row < texten_rader; ++row) {
       if (index < tokens.size()) firsts.push_back(tokens[index]);
@@ -104,8 +104,8 @@ TEST_F(TypedLinesGL, RowsDriftAlongCirclesOfRadiusOneTenth) {
   };
   const float t1 = 2.7f;
   const float t2 = 2.76f;
-  const std::vector<BitmapToken> at1 = firstGlyphs(t1);
-  const std::vector<BitmapToken> at2 = firstGlyphs(t2);
+  const std::vector<WindowPoint> at1 = firstGlyphs(t1);
+  const std::vector<WindowPoint> at2 = firstGlyphs(t2);
   ASSERT_EQ(at1.size(), 7u);
   ASSERT_EQ(at2.size(), 7u);
   for (int row = 0; row < 7; ++row) {
