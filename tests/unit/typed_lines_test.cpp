@@ -79,17 +79,6 @@ TEST(TypedLines, RowsDriftOnCirclesOfRadiusOneTenthAroundTheirAnchors) {
   }
 }
 
-TEST(TypedLines, AtPhaseZeroRowZeroSitsRightOfItsCentre) {
-  const RowAnchor anchor = TypedRowAnchor(0, 5, 0);
-  EXPECT_EQ(anchor.x, static_cast<float>(0.1 - static_cast<double>(0.8f)));
-  EXPECT_EQ(anchor.y, static_cast<float>(-0.8));
-  // Row 3 a quarter turn on sits straight below its centre.
-  const float t = static_cast<float>((kPi / 2 - 3) / 5 + 2 * kPi / 5);
-  const RowAnchor below = TypedRowAnchor(3, 5, t);
-  EXPECT_NEAR(below.x, -0.8, 1e-6);
-  EXPECT_NEAR(below.y, -0.8 + 0.6 + 0.1, 1e-6);
-}
-
 TEST(TextTables, HoldSevenRowsEachWithTheStatedLengthsAndNoPercentSign) {
   EXPECT_EQ(texten_rader, 7);
   EXPECT_EQ(texten2_rader, 7);
