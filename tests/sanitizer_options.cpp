@@ -1,11 +1,11 @@
-// Leak-check settings for test programs that load the GL driver, read by LeakSanitizer at
-// start-up (unused in builds without it). Only third-party driver code is suppressed.
+// Sanitizer settings for the test program that loads the GL driver, read by AddressSanitizer
+// at start-up (unused in builds without it).
 extern "C" {
 
-// Mesa's EGL driver allocates process-wide tables once (under pthread_once) and keeps them
-// until the process ends; LeakSanitizer reports them at exit.
-const char* __lsan_default_suppressions() { return "leak:libEGL_mesa.so\n"; }
-
-// The driver is built without frame pointers: only the slow unwinder reaches its name.
-const char* __lsan_default_options() { return "fast_unwind_on_malloc=0"; }
+// Leak checking is off in this one program: Mesa keeps process-wide allocations until exit
+// and unloads its driver first, so its reports cannot be told from ours by name, and the slow
+// unwinder that could name them deadlocks inside llvmpipe's shader compiler. Our own code's
+// leaks are checked by the unit and audio test programs, which run without a GL driver;
+// everything else AddressSanitizer finds here still fails the run.
+const char* __asan_default_options() { return "detect_leaks=0"; }
 }
