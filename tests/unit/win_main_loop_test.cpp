@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,15 @@ void StopRunawayLoop(ScriptedPlatform& platform, int frame) {
 
 std::vector<std::string> Tail(const std::vector<std::string>& calls, std::size_t count) {
   return {calls.end() - static_cast<std::ptrdiff_t>(std::min(count, calls.size())), calls.end()};
+}
+
+// Makes the tick counter read the given values in turn, staying at the last; returns how
+// many reads were made so far.
+std::shared_ptr<std::size_t> PlayTicks(ScriptedPlatform& platform,
+                                       std::vector<std::uint32_t> ticks) {
+  auto reads = std::make_shared<std::size_t>(0);
+  platform.ticks = [ticks, reads] { return ticks[std::min((*reads)++, ticks.size() - 1)]; };
+  return reads;
 }
 
 long Count(const std::vector<std::string>& calls, const std::string& call) {
@@ -120,26 +130,22 @@ TEST(WinMainLoop, SceneOneDrawsAt31000MsAndSceneTwoRestartsTheClock) {
   ScriptedPlatform platform;
   // Scene 1 starts at 0; its frames read 31000 (drawn) and 31001 (ends it). Scene 2 starts
   // at 45000 and draws at 45000 and at 10 hours, since it never ends by itself.
-  const std::vector<std::uint32_t> ticks = {0, 31000, 31001, 45000, 45000, 36'045'000};
-  std::size_t next = 0;
-  platform.ticks = [&] { return ticks[std::min(next++, ticks.size() - 1)]; };
+  const auto reads = PlayTicks(platform, {0, 31000, 31001, 45000, 45000, 36'045'000});
   platform.onSwap = [&](int frame) {
     if (frame == 3) platform.QueueMessage(kEsc);
     StopRunawayLoop(platform, frame);
   };
   EXPECT_EQ(WinMain(platform), 0);
   EXPECT_EQ(platform.FrameTicks(), (std::vector<std::uint32_t>{31000, 45000, 36'045'000}));
-  EXPECT_EQ(next, ticks.size());
+  EXPECT_EQ(*reads, 6u);
 }
 
 TEST(WinMainLoop, SceneOneEndsOnTimeWhenTheTickCounterWrapsMidScene) {
   ScriptedPlatform platform;
   // Scene 1 starts 20 s before the 32-bit counter wraps, so its end falls after the wrap.
   const std::uint32_t start = 0xFFFFFFFFu - 19'999;
-  const std::vector<std::uint32_t> ticks = {start,         start + 30000, start + 31000,
-                                            start + 31001, start + 40000, start + 40000};
-  std::size_t next = 0;
-  platform.ticks = [&] { return ticks[std::min(next++, ticks.size() - 1)]; };
+  PlayTicks(platform,
+            {start, start + 30000, start + 31000, start + 31001, start + 40000, start + 40000});
   platform.onSwap = [&](int frame) {
     if (frame == 3) platform.QueueMessage(kEsc);
     StopRunawayLoop(platform, frame);
