@@ -2,7 +2,7 @@
 # The cursor, moved by xdotool, steers the camera of both scenes: a screenshot of the demo
 # equals the offscreen frame drawn for that cursor at a nearby moment, while no nearby moment
 # drawn for the centred cursor does. Scene 1 is seen from behind (left edge), scene 2 from
-# above right once scene 1 has ended by time.
+# below (top right) once scene 1 has ended by time.
 source "$(dirname "$0")/lib.sh"
 run_under_xvfb 800x600
 
@@ -16,9 +16,12 @@ readonly WRONG_CURSOR_MINIMUM=5000
 readonly STARTUP_MS=3000
 # Scene 2's clock starts when scene 1's first reads past 3.1, i.e. 31,001 ms.
 readonly SCENE_TWO_OFFSET_MS=31001
+# The frame on the screen was drawn at most this long before the screenshot.
+readonly FRAME_AGE_MS=500
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# KEEP_E2E_WORK=1 keeps the screenshots and the matched frames for a look.
 [ -n "${KEEP_E2E_WORK:-}" ] && trap - EXIT && echo "work: $work"
 now_ms() { date +%s%3N; }
 
@@ -31,7 +34,7 @@ check_screenshot() {
   import -window root -depth 8 "$work/shot.ppm"
   after=$(now_ms)
   # The milliseconds into the scene that the shown frame can have.
-  local from=$((before - launched - STARTUP_MS - offset - 100))
+  local from=$((before - launched - STARTUP_MS - offset - FRAME_AGE_MS))
   local to=$((after - launched - offset))
   local best diff wrong
   best=$("$MATCH_FRAME" "$scene" "$x" "$y" "$from" "$to" "$work/shot.ppm" "$work/best.ppm")
