@@ -19,6 +19,7 @@ readonly SCENE_TWO_OFFSET_MS=31001
 # The frame on the screen was drawn at most this long before the screenshot.
 readonly FRAME_AGE_MS=500
 
+readonly MATCH_FRAME=${DEMO_BUILD_DIR}/match_frame
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # KEEP_E2E_WORK=1 keeps the screenshots and the matched frames for a look.
