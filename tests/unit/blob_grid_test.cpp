@@ -87,11 +87,3 @@ TEST(CellSize, AFieldOfOneIsNotEnoughAndTheFieldIsSummedInFloat) {
   c.c2x = -std::nextafter(std::nextafter(12.0f, 0.0f), 0.0f);
   EXPECT_EQ(CellSize(c, 0, 0, 0), 0.8f);
 }
-
-TEST(CellSize, TheTwoCentresReachTogetherWhereNeitherAloneWould) {
-  // 8 from each centre: 6 / 8 alone is below 1, the two together are 1.5.
-  const FieldCentres apart{0, 8, 0, 0, -8, 0};
-  const FieldCentres alone{0, 8, 0, 0, 30, 0};
-  EXPECT_GT(CellSize(apart, 0, 0, 0), 0.0f);
-  EXPECT_EQ(CellSize(alone, 0, 0, 0), 0.0f);
-}
