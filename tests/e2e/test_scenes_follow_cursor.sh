@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# The cursor, moved by xdotool, steers the camera of both scenes: a screenshot of the demo
+# equals the offscreen frame drawn for that cursor at a nearby moment, while no nearby moment
+# drawn for the centred cursor does. Scene 1 is seen from behind (left edge), scene 2 from
+# below (top right) once scene 1 has ended by time.
+source "$(dirname "$0")/lib.sh"
+run_under_xvfb 800x600
+
+# A match may have at most this many pixels differing by more than 2% in a channel. Both
+# sides draw through the same frame code on the same rasteriser, so the right moment differs
+# in none; the slack only absorbs rounding differences between the two GL contexts.
+readonly TOLERANCE=50
+# Every nearby frame drawn for the centred cursor must differ in at least this many pixels.
+readonly WRONG_CURSOR_MINIMUM=5000
+# The scene clock starts at most this long after launch (window, context, music, font).
+readonly STARTUP_MS=3000
+# Scene 2's clock starts when scene 1's first reads past 3.1, i.e. 31,001 ms.
+readonly SCENE_TWO_OFFSET_MS=31001
+# The frame on the screen was drawn at most this long before the screenshot.
+readonly FRAME_AGE_MS=500
+
+readonly MATCH_FRAME=${DEMO_BUILD_DIR}/match_frame
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# KEEP_E2E_WORK=1 keeps the screenshots and the matched frames for a look.
+[ -n "${KEEP_E2E_WORK:-}" ] && trap - EXIT && echo "work: $work"
+now_ms() { date +%s%3N; }
+
+# Screenshots the demo and checks it against scene $1 drawn for the cursor ($2, $3); $4 is
+# how long after its own clock started the scene began.
+check_screenshot() {
+  local scene=$1 x=$2 y=$3 offset=$4
+  local before after
+  before=$(now_ms)
+  import -window root -depth 8 "$work/shot.ppm"
+  after=$(now_ms)
+  # The milliseconds into the scene that the shown frame can have.
+  local from=$((before - launched - STARTUP_MS - offset - FRAME_AGE_MS))
+  local to=$((after - launched - offset))
+  local best diff wrong
+  best=$("$MATCH_FRAME" "$scene" "$x" "$y" "$from" "$to" "$work/shot.ppm" "$work/best.ppm")
+  diff=$(compare -metric AE -fuzz 2% "$work/best.ppm" "$work/shot.ppm" null: 2>&1 || true)
+  [ "$diff" -le "$TOLERANCE" ] 2>/dev/null ||
+    fail "scene $scene, cursor ($x, $y): best frame (ms, pixels: $best) differs in $diff pixels"
+  wrong=$("$MATCH_FRAME" "$scene" 400 300 "$from" "$to" "$work/shot.ppm" "$work/centred.ppm")
+  [ "${wrong#* }" -ge "$WRONG_CURSOR_MINIMUM" ] ||
+    fail "scene $scene: the centred cursor's frames match too (ms, pixels: $wrong)"
+  echo "scene $scene, cursor ($x, $y): matches at ${best% *} ms of $from ... $to" \
+    "($diff pixels differ); the centred cursor's frames differ in ${wrong#* } or more"
+}
+
+# Moves the pointer to ($1, $2). SDL reads the pointer afresh only after the input devices
+# report motion, which a warp (xdotool mousemove) does not do, so a relative step there and
+# back follows it, as any real mouse movement would.
+move_cursor() {
+  xdotool mousemove "$1" "$2" mousemove_relative -- 1 0 mousemove_relative -- -1 0
+}
+
+launched=$(now_ms)
+start_demo
+wait_for_window 2 >/dev/null
+
+move_cursor 0 300
+sleep 1
+check_screenshot 1 0 300 0
+
+move_cursor 700 150
+while [ $(($(now_ms) - launched)) -lt $((SCENE_TWO_OFFSET_MS + STARTUP_MS + 1000)) ]; do
+  sleep 0.5
+done
+check_screenshot 2 700 150 "$SCENE_TWO_OFFSET_MS"
+
+xdotool key Escape
+wait_for_exit 2
+[ "$DEMO_STATUS" -eq 0 ] || fail "exit status $DEMO_STATUS after Esc"
