@@ -132,18 +132,13 @@ void SdlPlatform::Sleep(std::uint32_t milliseconds) { SDL_Delay(milliseconds); }
 CursorPos SdlPlatform::GetCursorPos() const {
   CursorPos cursor;
   if (window_ == nullptr) return cursor;
-  // Ask the display server directly, as the cursor may move without events reaching us.
-  int screenX = 0;
-  int screenY = 0;
-  SDL_GetGlobalMouseState(&screenX, &screenY);
-  int windowX = 0;
-  int windowY = 0;
-  SDL_GetWindowPosition(window_, &windowX, &windowY);
+  // The window covers the screen, so the pointer is always over it and the position SDL keeps
+  // from the window's motion events is the cursor's. (SDL's global query is no better: on X11
+  // it is refreshed only by raw device motion, which a warped pointer does not produce.)
+  SDL_GetMouseState(&cursor.x, &cursor.y);
   int windowWidth = 0;
   int windowHeight = 0;
   SDL_GetWindowSize(window_, &windowWidth, &windowHeight);
-  cursor.x = screenX - windowX;
-  cursor.y = screenY - windowY;
   const Rect picture = FitPicture(windowWidth, windowHeight, pictureWidth_, pictureHeight_);
   WindowToPicture(picture, pictureWidth_, pictureHeight_, cursor.x, cursor.y);
   return cursor;

@@ -49,11 +49,9 @@ check_screenshot() {
     "($diff pixels differ); the centred cursor's frames differ in ${wrong#* } or more"
 }
 
-# Moves the pointer to ($1, $2). SDL reads the pointer afresh only after the input devices
-# report motion, which a warp (xdotool mousemove) does not do, so a relative step there and
-# back follows it, as any real mouse movement would.
+# Moves the pointer to ($1, $2) the way remote-control tools do: a warp, with no device motion.
 move_cursor() {
-  xdotool mousemove "$1" "$2" mousemove_relative -- 1 0 mousemove_relative -- -1 0
+  xdotool mousemove "$1" "$2"
 }
 
 launched=$(now_ms)
