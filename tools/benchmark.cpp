@@ -7,10 +7,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "host/frame.h"
-#include "host/gl_context.h"
 #include "platform/scripted_platform.h"
 #include "screen.h"
 
@@ -71,11 +71,11 @@ int main(int argc, char** argv) {
     return 2;
   }
   ScriptedPlatform platform(ScriptedPlatform::Graphics::Offscreen);
-  if (!platform.CreateDemoWindow(gResX, gResY) || !EnableOpenGL(platform)) {
-    std::fprintf(stderr, "benchmark: %s\n", platform.ErrorText().c_str());
+  std::string error;
+  if (!OpenFrameSurface(platform, error)) {
+    std::fprintf(stderr, "benchmark: %s\n", error.c_str());
     return 1;
   }
-  PrepareFrameState();
   std::printf("renderer: %s (%s)\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
               reinterpret_cast<const char*>(glGetString(GL_VERSION)));
   std::printf("picture: %d x %d, %d frames per scene, cursor over %zu positions\n", gResX, gResY,
@@ -87,7 +87,6 @@ int main(int argc, char** argv) {
                 static_cast<double>(spans[scene - 1]), figures.medianMs, figures.p99Ms,
                 figures.framesPerSecond);
   }
-  DisableOpenGL(platform);
-  platform.DestroyDemoWindow();
+  CloseFrameSurface(platform);
   return 0;
 }

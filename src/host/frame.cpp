@@ -3,6 +3,7 @@
 
 #include <GL/gl.h>
 
+#include "gl_context.h"
 #include "scenes/blob_grid.h"
 #include "scenes/cube_cross.h"
 #include "scenes/orbit_camera.h"
@@ -19,6 +20,21 @@ void PrepareFrameState() {
   // sides that face the viewer, with no depth test.
   glCullFace(GL_FRONT);
   LoadPerspective(gResX, gResY);
+}
+
+bool OpenFrameSurface(Platform& platform, std::string& error) {
+  if (!platform.CreateDemoWindow(gResX, gResY) || !EnableOpenGL(platform)) {
+    error = platform.ErrorText();
+    platform.DestroyDemoWindow();
+    return false;
+  }
+  PrepareFrameState();
+  return true;
+}
+
+void CloseFrameSurface(Platform& platform) {
+  DisableOpenGL(platform);
+  platform.DestroyDemoWindow();
 }
 
 void DrawFrame(const Platform& platform, int scene, float t) {

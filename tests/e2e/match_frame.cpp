@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "host/frame.h"
-#include "host/gl_context.h"
 #include "host/scene_clock.h"
 #include "platform/scripted_platform.h"
 #include "screen.h"
@@ -91,11 +90,11 @@ int main(int argc, char** argv) {
     return 1;
   }
   ScriptedPlatform platform(ScriptedPlatform::Graphics::Offscreen);
-  if (!platform.CreateDemoWindow(gResX, gResY) || !EnableOpenGL(platform)) {
-    std::fprintf(stderr, "match_frame: %s\n", platform.ErrorText().c_str());
+  std::string error;
+  if (!OpenFrameSurface(platform, error)) {
+    std::fprintf(stderr, "match_frame: %s\n", error.c_str());
     return 1;
   }
-  PrepareFrameState();
   platform.SetCursor(std::atoi(argv[2]), std::atoi(argv[3]));
 
   // The picture changes little within a few milliseconds, so a coarse scan finds the region
@@ -115,7 +114,6 @@ int main(int argc, char** argv) {
   }
   WritePpm(argv[7], RenderFrame(platform, scene, best.second));
   std::printf("%ld %ld\n", best.second, best.first);
-  DisableOpenGL(platform);
-  platform.DestroyDemoWindow();
+  CloseFrameSurface(platform);
   return 0;
 }

@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "host/frame.h"
-#include "host/gl_context.h"
 #include "platform/scripted_platform.h"
 #include "screen.h"
 
@@ -27,15 +27,11 @@ inline std::ostream& operator<<(std::ostream& out, const Pixel& p) {
 class OffscreenFrame : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(platform.CreateDemoWindow(gResX, gResY)) << platform.ErrorText();
-    ASSERT_TRUE(EnableOpenGL(platform)) << platform.ErrorText();
-    PrepareFrameState();
+    std::string error;
+    ASSERT_TRUE(OpenFrameSurface(platform, error)) << error;
   }
 
-  void TearDown() override {
-    DisableOpenGL(platform);
-    platform.DestroyDemoWindow();
-  }
+  void TearDown() override { CloseFrameSurface(platform); }
 
   // The whole picture as RGB rows from the top.
   std::vector<Pixel> ReadPicture() const {

@@ -6,23 +6,7 @@
 #include <algorithm>
 
 #include "host/frame.h"
-#include "host/gl_context.h"
 #include "screen.h"
-
-bool OpenCaptureSurface(ScriptedPlatform& platform, std::string& error) {
-  if (!platform.CreateDemoWindow(gResX, gResY) || !EnableOpenGL(platform)) {
-    error = platform.ErrorText();
-    platform.DestroyDemoWindow();
-    return false;
-  }
-  PrepareFrameState();
-  return true;
-}
-
-void CloseCaptureSurface(ScriptedPlatform& platform) {
-  DisableOpenGL(platform);
-  platform.DestroyDemoWindow();
-}
 
 void CaptureFrame(ScriptedPlatform& platform, const FrameMoment& moment, CursorPos cursor,
                   RgbPicture& picture) {

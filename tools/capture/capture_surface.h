@@ -1,5 +1,4 @@
-// The offscreen picture the capture draws into, set up as the demo sets up its window, and
-// read back frame by frame.
+// Frames drawn offscreen through the demo's own frame path and read back one by one.
 #pragma once
 
 #include <cstdint>
@@ -11,12 +10,6 @@
 
 // An 800 x 600 picture as rows from the top, 3 bytes (R, G, B) per pixel.
 using RgbPicture = std::vector<std::uint8_t>;
-
-// Creates the offscreen window and its GL context through EnableOpenGL and prepares the frame
-// state as the demo does at start-up. False (with the reason in error) when no context could
-// be had.
-bool OpenCaptureSurface(ScriptedPlatform& platform, std::string& error);
-void CloseCaptureSurface(ScriptedPlatform& platform);
 
 // Draws one frame through DrawFrame with the cursor at cursor, reads it into picture before
 // the swap, then swaps as the demo does after every frame.

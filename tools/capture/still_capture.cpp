@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "capture_surface.h"
+#include "host/frame.h"
 #include "pending_file.h"
 #include "png_file.h"
 #include "report.h"
@@ -18,10 +19,10 @@ int RunStillCapture(const CaptureOptions& options) {
   if (!still.Create(options.out, error)) return ReportUsageError(error);
 
   ScriptedPlatform platform(ScriptedPlatform::Graphics::Offscreen);
-  if (!OpenCaptureSurface(platform, error)) return ReportFailure("cannot draw offscreen: " + error);
+  if (!OpenFrameSurface(platform, error)) return ReportFailure("cannot draw offscreen: " + error);
   RgbPicture picture;
   CaptureFrame(platform, FrameMoment{options.scene, options.t}, options.cursor, picture);
-  CloseCaptureSurface(platform);
+  CloseFrameSurface(platform);
 
   std::FILE* file = std::fopen(still.TemporaryPath().c_str(), "wb");
   if (file == nullptr) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ffmpeg_process.h"
+#include "host/frame.h"
 #include "interrupt.h"
 #include "pending_file.h"
 #include "progress.h"
@@ -71,7 +72,7 @@ int RunVideoCapture(const CaptureOptions& options) {
   const std::int64_t frames = VideoFrameCount(options.seconds, options.fps);
   ProgressLine progress(frames, options.fps);
   ScriptedPlatform platform(ScriptedPlatform::Graphics::Offscreen);
-  if (!OpenCaptureSurface(platform, error)) return ReportFailure("cannot draw offscreen: " + error);
+  if (!OpenFrameSurface(platform, error)) return ReportFailure("cannot draw offscreen: " + error);
 
   if (!WriteSoundtrack(sound.TemporaryPath(), AudioFrameCount(frames, options.fps, kSoundRate),
                        error)) {
@@ -94,7 +95,7 @@ int RunVideoCapture(const CaptureOptions& options) {
                           return !Interrupted();
                         });
   progress.Finish();
-  CloseCaptureSurface(platform);
+  CloseFrameSurface(platform);
 
   if (Interrupted()) {
     encoder.Kill();
