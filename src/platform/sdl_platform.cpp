@@ -2,6 +2,7 @@
 #include "sdl_platform.h"
 
 #include "letterbox.h"
+#include "program_directory.h"
 
 namespace {
 
@@ -174,6 +175,8 @@ bool SdlPlatform::PeekMessage(Message& message) {
 void SdlPlatform::PostQuitMessage(int exitCode) { pendingQuit_ = exitCode; }
 
 long SdlPlatform::DefWindowProc(const Message&) { return 0; }  // SDL handles the rest itself
+
+std::string SdlPlatform::ProgramDirectory() const { return RunningProgramDirectory(); }
 
 void SdlPlatform::StartMixer(int mixRate, int maxChannels, unsigned flags) {
   music_.StartMixer(mixRate, maxChannels, flags);

@@ -33,6 +33,7 @@ class SdlPlatform final : public Platform {
   void PostQuitMessage(int exitCode) override;
   long DefWindowProc(const Message& message) override;
 
+  std::string ProgramDirectory() const override;
   void StartMixer(int mixRate, int maxChannels, unsigned flags) override;
   Song* LoadSong(const char* path) override;
   void PlaySong(Song* song) override;

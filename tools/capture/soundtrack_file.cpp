@@ -1,8 +1,6 @@
 // Locating music.xm and rendering it to a raw sample file.
 #include "soundtrack_file.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -10,27 +8,17 @@
 #include <vector>
 
 #include "interrupt.h"
+#include "music/music_file.h"
 #include "platform/module_render.h"
+#include "platform/program_directory.h"
 #include "report.h"
 
-std::string FindMusicFile() {
-  const std::string name = "music.xm";
-  if (access(name.c_str(), F_OK) == 0) return name;
-  char self[4096];
-  const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-  if (length <= 0) return "";
-  std::string beside(self, static_cast<std::size_t>(length));
-  beside = beside.substr(0, beside.rfind('/') + 1) + name;
-  return access(beside.c_str(), F_OK) == 0 ? beside : "";
-}
-
 bool WriteSoundtrack(const std::string& path, std::int64_t frames, std::string& error) {
-  const std::string musicPath = FindMusicFile();
+  const MusicSearch search = FindMusicFile("music.xm", RunningProgramDirectory());
+  const std::string& musicPath = search.found;
   ModuleRenderer music(musicPath, kSoundRate);
   if (musicPath.empty()) {
-    Report(
-        "no music.xm in the working directory or beside demo-capture; the video will be "
-        "silent");
+    Report(DescribeMissingMusic("music.xm", search) + "; the video will be silent");
   } else if (!music.Loaded()) {
     Report("cannot play " + musicPath + " (" + music.ErrorText() + "); the video will be silent");
   }
