@@ -41,6 +41,8 @@ class SdlPlatform final : public Platform {
 
  private:
   void FailWith(const char* what);
+  // Creates the hidden full-screen window once video is up.
+  bool OpenWindow();
   void ChooseRenderTarget();
 
   bool videoStarted_ = false;
