@@ -20,6 +20,8 @@ constexpr const char* kUsage =
     "\n"
     "Renders the demo offscreen (no display or sound device needed).\n"
     "  --out FILE    the file to write; it is written beside FILE and renamed when complete\n"
+    "                (through links); - (standard output), a pipe or a device gets it\n"
+    "                streamed, a video then as fragmented MP4\n"
     "  --fps N       video frames per second, a whole number from 1 to 240 (default 60)\n"
     "  --seconds S   video length in seconds, more than 0 and at most 3600 (default 75)\n"
     "  --orbit       move the cursor slowly around so the camera travels (default: centred)\n"

@@ -69,9 +69,10 @@ bool FfmpegProcess::Start(const std::string& program, const std::vector<std::str
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
+  // The output first: it was opened before the pipes, so it may sit on kSoundInput's number.
+  if (output >= 0) posix_spawn_file_actions_adddup2(&actions, output, STDOUT_FILENO);
   posix_spawn_file_actions_adddup2(&actions, ends[0], STDIN_FILENO);
   posix_spawn_file_actions_adddup2(&actions, soundEnds[0], kSoundInput);
-  if (output >= 0) posix_spawn_file_actions_adddup2(&actions, output, STDOUT_FILENO);
   posix_spawnattr_t attributes;
   posix_spawnattr_init(&attributes);
   // Our own process ignores SIGPIPE (a dead ffmpeg shows as a failed write); the child gets

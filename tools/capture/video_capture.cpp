@@ -10,7 +10,7 @@
 #include "ffmpeg_process.h"
 #include "host/frame.h"
 #include "interrupt.h"
-#include "pending_file.h"
+#include "output_target.h"
 #include "progress.h"
 #include "report.h"
 #include "screen.h"
@@ -22,7 +22,9 @@ namespace {
 // BT.709, the widest-played profile) and AAC in an MP4 that can start playing while it
 // downloads. AAC's encoder delay is recorded in the MP4's edit list and the last packet's
 // length, so players present exactly the samples rendered, starting with the first frame.
-std::vector<std::string> FfmpegArguments(int fps, const std::string& videoPath) {
+// A stream cannot be rewound to write the index at the front, so there the MP4 is fragmented:
+// an empty index first, then self-contained fragments from each key frame on.
+std::vector<std::string> FfmpegArguments(int fps, const OutputTarget& video) {
   const std::string size = std::to_string(gResX) + "x" + std::to_string(gResY);
   // clang-format off
   return {
@@ -36,7 +38,8 @@ std::vector<std::string> FfmpegArguments(int fps, const std::string& videoPath) 
       "-colorspace", "bt709", "-color_primaries", "bt709", "-color_trc", "bt709",
       "-c:v", "libx264", "-preset", "veryfast", "-crf", "18",
       "-c:a", "aac", "-b:a", "192k",
-      "-movflags", "+faststart", "-f", "mp4", "-y", videoPath};
+      "-movflags", video.Streamed() ? "frag_keyframe+empty_moov+default_base_moof" : "+faststart",
+      "-f", "mp4", "-y", video.Streamed() ? "pipe:1" : video.TemporaryPath()};
   // clang-format on
 }
 
@@ -65,8 +68,8 @@ int RunVideoCapture(const CaptureOptions& options) {
         "(sudo apt-get install ffmpeg)");
   }
   std::string error;
-  PendingFile video;
-  if (!video.Create(options.out, error)) return ReportUsageError(error);
+  OutputTarget video;
+  if (!video.Open(options.out, error)) return ReportUsageError(error);
 
   // The speed shown counts everything from here: set-up, frames, soundtrack and encoding.
   const std::int64_t frames = VideoFrameCount(options.seconds, options.fps);
@@ -80,7 +83,7 @@ int RunVideoCapture(const CaptureOptions& options) {
   // ends any write the sound thread is blocked in, and only then is the thread joined.
   SoundtrackWriter sound;
   FfmpegProcess encoder;
-  if (!encoder.Start(ffmpeg, FfmpegArguments(options.fps, video.TemporaryPath()), -1, error)) {
+  if (!encoder.Start(ffmpeg, FfmpegArguments(options.fps, video), video.Stream(), error)) {
     return ReportFailure(error);
   }
   sound.Start(*music, AudioFrameCount(frames, options.fps, kSoundRate), encoder.TakeSoundInput());
@@ -98,13 +101,13 @@ int RunVideoCapture(const CaptureOptions& options) {
 
   if (Interrupted()) {
     encoder.Kill();
-    return ReportInterrupted();
+    return ReportInterrupted(video.Streamed());
   }
   // ffmpeg reads the sound to its end before it exits, so the sound thread is done by then.
   const bool encoded = encoder.Finish(error);
   std::string soundError;
   const bool soundWritten = sound.Join(soundError);
-  if (Interrupted()) return ReportInterrupted();
+  if (Interrupted()) return ReportInterrupted(video.Streamed());
   if (!encoded) return ReportFailure(error);
   if (!soundWritten) return ReportFailure(soundError);
   if (delivered < frames) return ReportFailure("ffmpeg stopped reading frames before the end");
@@ -114,7 +117,7 @@ int RunVideoCapture(const CaptureOptions& options) {
   std::snprintf(summary, sizeof summary,
                 "wrote %s: %lld frames at %d fps (%.2f s) in %.1f s, "
                 "%.2fx real time",
-                options.out.c_str(), static_cast<long long>(frames), options.fps,
+                video.Name().c_str(), static_cast<long long>(frames), options.fps,
                 static_cast<double>(frames) / options.fps, progress.WallSeconds(),
                 static_cast<double>(frames) / options.fps / progress.WallSeconds());
   Report(summary);
