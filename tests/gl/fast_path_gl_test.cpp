@@ -1,0 +1,89 @@
+// The demo's fast drawing paths against the plain per-cube and per-glyph reference, pixel for
+// pixel over whole frames of both scenes at many moments and cursor positions.
+#include <algorithm>
+#include <cstdint>
+#include <sstream>
+
+#include "offscreen_frame.h"
+#include "scenes/cube_batch.h"
+
+namespace {
+
+struct Moment {
+  int scene;
+  float t;
+  CursorPos cursor;
+};
+
+// The picture's edges and corners, its centre, and points in between.
+constexpr CursorPos kCursors[] = {{0, 0},     {799, 0},   {0, 599},   {799, 599}, {400, 300},
+                                  {0, 300},   {799, 300}, {400, 0},   {400, 599}, {123, 456},
+                                  {654, 321}, {333, 77},  {512, 590}, {17, 240}};
+constexpr int kCursorCount = sizeof kCursors / sizeof kCursors[0];
+
+// t = 0 (where a field centre sits on a lattice point and its field is infinite), scene 1's
+// last moment, moments when text rows start, and a spread of odd moments in between.
+std::vector<Moment> Moments() {
+  std::vector<Moment> moments;
+  const float fixed[][2] = {{1, 0}, {1, 3.1f}, {1, 0.32f}, {1, 0.3200001f}, {1, 2.56f},
+                            {2, 0}, {2, 0.2f}, {2, 1.4f},  {2, 1.6000001f}, {2, 123.456f}};
+  for (const auto& [scene, t] : fixed) {
+    for (const CursorPos cursor : kCursors) moments.push_back({int(scene), t, cursor});
+  }
+  // 97 and 61 share no factor with the cursor count, so every cursor meets many moments.
+  for (int i = 0; i < 97; ++i) {
+    moments.push_back({1, 3.1f * static_cast<float>(i) / 96, kCursors[i % kCursorCount]});
+  }
+  for (int i = 0; i < 61; ++i) {
+    moments.push_back({2, 0.0137f + 0.1f * static_cast<float>(i), kCursors[i % kCursorCount]});
+  }
+  return moments;
+}
+
+std::string Describe(const Moment& m) {
+  std::ostringstream text;
+  text << "scene " << m.scene << ", t " << m.t << ", cursor " << m.cursor.x << ", " << m.cursor.y;
+  return text.str();
+}
+
+class FastPathGL : public OffscreenFrame {
+ protected:
+  void TearDown() override {
+    SetCubeDrawing(CubeDrawing::Batched);
+    OffscreenFrame::TearDown();
+  }
+
+  std::vector<Pixel> DrawWith(CubeDrawing cubes, const Moment& m) {
+    SetCubeDrawing(cubes);
+    platform.SetCursor(m.cursor.x, m.cursor.y);
+    DrawFrame(platform, m.scene, m.t);
+    return ReadPicture();
+  }
+};
+
+}  // namespace
+
+TEST_F(FastPathGL, WholeFramesMatchTheReferencePixelForPixel) {
+  const std::vector<Moment> moments = Moments();
+  int framesWithCubes = 0;
+  for (const Moment& m : moments) {
+    const std::vector<Pixel> reference = DrawWith(CubeDrawing::Immediate, m);
+    const std::vector<Pixel> fast = DrawWith(CubeDrawing::Batched, m);
+    const auto coloured = std::count_if(reference.begin(), reference.end(), [](const Pixel& p) {
+      return !(p == Pixel{255, 255, 255});
+    });
+    if (coloured > 1000) ++framesWithCubes;
+    const auto mismatch = std::mismatch(reference.begin(), reference.end(), fast.begin());
+    if (mismatch.first == reference.end()) continue;
+    const auto at = mismatch.first - reference.begin();
+    const auto differing =
+        reference.size() - static_cast<std::size_t>(std::count_if(
+                               reference.begin(), reference.end(),
+                               [&](const Pixel& p) { return p == fast[&p - reference.data()]; }));
+    ADD_FAILURE() << Describe(m) << ": " << differing << " pixels differ; first at (" << at % gResX
+                  << ", " << at / gResX << "): " << *mismatch.first << " in the reference, "
+                  << *mismatch.second << " fast";
+  }
+  // The comparison means something only if the frames show plenty of cubes.
+  EXPECT_GT(framesWithCubes, static_cast<int>(moments.size()) * 9 / 10);
+}
