@@ -6,6 +6,7 @@
 
 #include "offscreen_frame.h"
 #include "scenes/cube_batch.h"
+#include "text/font.h"
 
 namespace {
 
@@ -50,11 +51,13 @@ class FastPathGL : public OffscreenFrame {
  protected:
   void TearDown() override {
     SetCubeDrawing(CubeDrawing::Batched);
+    SetTextDrawing(TextDrawing::Merged);
     OffscreenFrame::TearDown();
   }
 
-  std::vector<Pixel> DrawWith(CubeDrawing cubes, const Moment& m) {
+  std::vector<Pixel> DrawWith(CubeDrawing cubes, TextDrawing text, const Moment& m) {
     SetCubeDrawing(cubes);
+    SetTextDrawing(text);
     platform.SetCursor(m.cursor.x, m.cursor.y);
     DrawFrame(platform, m.scene, m.t);
     return ReadPicture();
@@ -67,8 +70,8 @@ TEST_F(FastPathGL, WholeFramesMatchTheReferencePixelForPixel) {
   const std::vector<Moment> moments = Moments();
   int framesWithCubes = 0;
   for (const Moment& m : moments) {
-    const std::vector<Pixel> reference = DrawWith(CubeDrawing::Immediate, m);
-    const std::vector<Pixel> fast = DrawWith(CubeDrawing::Batched, m);
+    const std::vector<Pixel> reference = DrawWith(CubeDrawing::Immediate, TextDrawing::PerGlyph, m);
+    const std::vector<Pixel> fast = DrawWith(CubeDrawing::Batched, TextDrawing::Merged, m);
     const auto coloured = std::count_if(reference.begin(), reference.end(), [](const Pixel& p) {
       return !(p == Pixel{255, 255, 255});
     });
