@@ -22,21 +22,23 @@ constexpr CursorPos kCursors[] = {{0, 0},     {799, 0},   {0, 599},   {799, 599}
                                   {654, 321}, {333, 77},  {512, 590}, {17, 240}};
 constexpr int kCursorCount = sizeof kCursors / sizeof kCursors[0];
 
-// t = 0 (where a field centre sits on a lattice point and its field is infinite), scene 1's
-// last moment, moments when text rows start, and a spread of odd moments in between.
-std::vector<Moment> Moments() {
+// Scene 1: t = 0 (where a field centre sits on a lattice point and its field is infinite), its
+// last moment, moments when text rows start, and a spread in between. Scene 2: its start, row
+// starts, a late moment, and a spread. Every fixed moment meets every cursor; the spreads
+// (97 and 61 steps, prime to the cursor count) meet them all many times over.
+std::vector<Moment> Moments(int scene) {
+  const std::vector<float> fixed = scene == 1
+                                       ? std::vector<float>{0, 3.1f, 0.32f, 0.3200001f, 2.56f}
+                                       : std::vector<float>{0, 0.2f, 1.4f, 1.6000001f, 123.456f};
   std::vector<Moment> moments;
-  const float fixed[][2] = {{1, 0}, {1, 3.1f}, {1, 0.32f}, {1, 0.3200001f}, {1, 2.56f},
-                            {2, 0}, {2, 0.2f}, {2, 1.4f},  {2, 1.6000001f}, {2, 123.456f}};
-  for (const auto& [scene, t] : fixed) {
-    for (const CursorPos cursor : kCursors) moments.push_back({int(scene), t, cursor});
+  for (const float t : fixed) {
+    for (const CursorPos cursor : kCursors) moments.push_back({scene, t, cursor});
   }
-  // 97 and 61 share no factor with the cursor count, so every cursor meets many moments.
-  for (int i = 0; i < 97; ++i) {
-    moments.push_back({1, 3.1f * static_cast<float>(i) / 96, kCursors[i % kCursorCount]});
-  }
-  for (int i = 0; i < 61; ++i) {
-    moments.push_back({2, 0.0137f + 0.1f * static_cast<float>(i), kCursors[i % kCursorCount]});
+  const int steps = scene == 1 ? 97 : 61;
+  for (int i = 0; i < steps; ++i) {
+    const float t = scene == 1 ? 3.1f * static_cast<float>(i) / (steps - 1)
+                               : 0.0137f + 0.1f * static_cast<float>(i);
+    moments.push_back({scene, t, kCursors[i % kCursorCount]});
   }
   return moments;
 }
@@ -55,6 +57,8 @@ class FastPathGL : public OffscreenFrame {
     OffscreenFrame::TearDown();
   }
 
+  void ExpectSamePictures(int scene);
+
   std::vector<Pixel> DrawWith(CubeDrawing cubes, TextDrawing text, const Moment& m) {
     SetCubeDrawing(cubes);
     SetTextDrawing(text);
@@ -66,8 +70,8 @@ class FastPathGL : public OffscreenFrame {
 
 }  // namespace
 
-TEST_F(FastPathGL, WholeFramesMatchTheReferencePixelForPixel) {
-  const std::vector<Moment> moments = Moments();
+void FastPathGL::ExpectSamePictures(int scene) {
+  const std::vector<Moment> moments = Moments(scene);
   int framesWithCubes = 0;
   for (const Moment& m : moments) {
     const std::vector<Pixel> reference = DrawWith(CubeDrawing::Immediate, TextDrawing::PerGlyph, m);
@@ -90,3 +94,7 @@ TEST_F(FastPathGL, WholeFramesMatchTheReferencePixelForPixel) {
   // The comparison means something only if the frames show plenty of cubes.
   EXPECT_GT(framesWithCubes, static_cast<int>(moments.size()) * 9 / 10);
 }
+
+TEST_F(FastPathGL, BlobGridFramesMatchTheReferencePixelForPixel) { ExpectSamePictures(1); }
+
+TEST_F(FastPathGL, CubeCrossFramesMatchTheReferencePixelForPixel) { ExpectSamePictures(2); }
