@@ -33,9 +33,8 @@ struct Figures {
 
 // One frame as the demo draws it, finished so that its whole cost is counted.
 double TimeFrame(ScriptedPlatform& platform, int scene, float t, CursorPos cursor) {
-  platform.SetCursor(cursor.x, cursor.y);
   const auto start = std::chrono::steady_clock::now();
-  DrawFrame(platform, scene, t);
+  DrawFrame(FrameInput{scene, t, cursor});
   glFinish();
   const auto end = std::chrono::steady_clock::now();
   platform.SwapBuffers();

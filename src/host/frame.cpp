@@ -37,9 +37,10 @@ void CloseFrameSurface(Platform& platform) {
   platform.DestroyDemoWindow();
 }
 
-void DrawFrame(const Platform& platform, int scene, float t) {
-  SetOrbitCamera(platform, scene, t);
-  if (scene == 1) {
+void DrawFrame(const FrameInput& input) {
+  const float t = input.t;
+  SetOrbitCamera(input.scene, t, input.cursor);
+  if (input.scene == 1) {
     DrawBlobGrid(t);
     DrawTypedLines(texten, texten_rader, 0.32f, 25, Colour{0, 1, 0}, t);
   } else {

@@ -1,9 +1,10 @@
 // One frame of either scene: camera, cubes, text. The demo, the benchmark, the capture tool
-// and the tests all draw through this, so a frame depends only on (scene, t, cursor).
+// and the tests all draw through this, so a frame depends only on its FrameInput.
 #pragma once
 
 #include <string>
 
+#include "cursor_pos.h"
 #include "platform/platform.h"
 
 // The GL state every frame relies on: the font's display lists, front-face culling and the
@@ -16,4 +17,11 @@ void PrepareFrameState();
 bool OpenFrameSurface(Platform& platform, std::string& error);
 void CloseFrameSurface(Platform& platform);
 
-void DrawFrame(const Platform& platform, int scene, float t);
+// Everything a frame depends on, sampled once per frame by whoever drives the drawing.
+struct FrameInput {
+  int scene = 1;     // 1 or 2
+  float t = 0;       // the scene clock, in units of ten seconds
+  CursorPos cursor;  // in picture pixels
+};
+
+void DrawFrame(const FrameInput& input);

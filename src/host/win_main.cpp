@@ -31,7 +31,7 @@ void RunScene(Platform& platform, int scene, RunState& state) {
     }
     const float t = SceneClock(startTick, platform.GetTickCount());
     if (scene == 1 && SceneOneIsOver(t)) return;
-    DrawFrame(platform, scene, t);
+    DrawFrame(FrameInput{scene, t, platform.GetCursorPos()});
     platform.SwapBuffers();
     platform.Sleep(1);
   }

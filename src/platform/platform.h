@@ -6,11 +6,7 @@
 #include <cstdint>
 #include <string>
 
-// A position in picture pixels: (0, 0) is the top-left corner of the 800 x 600 picture.
-struct CursorPos {
-  int x = 0;
-  int y = 0;
-};
+#include "cursor_pos.h"
 
 enum class MessageType {
   Quit,     // posted by PostQuitMessage; ends the frame loops

@@ -37,8 +37,6 @@ ScriptedPlatform::~ScriptedPlatform() {
 
 void ScriptedPlatform::SetTicks(std::uint32_t value) { fixedTicks_ = value; }
 
-void ScriptedPlatform::SetCursor(int x, int y) { cursor_ = CursorPos{x, y}; }
-
 void ScriptedPlatform::QueueMessage(const Message& message) { queue_.push_back(message); }
 
 bool ScriptedPlatform::CreateDemoWindow(int width, int height) {
@@ -113,7 +111,7 @@ void ScriptedPlatform::Sleep(std::uint32_t milliseconds) {
   Record("Sleep " + std::to_string(milliseconds));
 }
 
-CursorPos ScriptedPlatform::GetCursorPos() const { return cursor_; }
+CursorPos ScriptedPlatform::GetCursorPos() const { return CursorPos{}; }
 
 bool ScriptedPlatform::PeekMessage(Message& message) {
   if (queue_.empty()) {

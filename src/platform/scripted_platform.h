@@ -1,6 +1,6 @@
-// A platform driven by its owner: ticks, messages and the cursor are set by hand, every call
-// is recorded, and frames are drawn into an offscreen GL context (or nowhere). Tests, the
-// benchmark and the capture tool draw through it.
+// A platform driven by its owner: ticks and messages are set by hand, the cursor rests at 0, 0,
+// every call is recorded, and frames are drawn into an offscreen GL context (or nowhere). Tests,
+// the benchmark and the capture tool draw through it.
 #pragma once
 
 #include <SDL.h>
@@ -31,7 +31,6 @@ class ScriptedPlatform final : public Platform {
   // frame's pixels can still be read.
   std::function<void(int frame)> onSwap;
   void SetTicks(std::uint32_t ticks);
-  void SetCursor(int x, int y);
   void QueueMessage(const Message& message);
 
   // What happened: one entry per call, in order ("SwapBuffers", "FreeSong", "Peek Other", ...).
@@ -71,7 +70,6 @@ class ScriptedPlatform final : public Platform {
   Graphics graphics_;
   std::uint32_t fixedTicks_ = 0;
   std::uint32_t lastTickRead_ = 0;
-  CursorPos cursor_;
   std::deque<Message> queue_;
   std::vector<std::string> calls_;
   std::vector<std::uint32_t> frameTicks_;

@@ -38,10 +38,10 @@ Eye OrbitEye(int scene, MouseOffset offset, float t) {
   return eye;
 }
 
-void SetOrbitCamera(const Platform& platform, int scene, float t) {
+void SetOrbitCamera(int scene, float t, CursorPos cursor) {
   glClearColor(1, 1, 1, 0);
   glClear(GL_COLOR_BUFFER_BIT);
-  const Eye eye = OrbitEye(scene, ComputeMouseOffset(platform.GetCursorPos()), t);
+  const Eye eye = OrbitEye(scene, ComputeMouseOffset(cursor), t);
   LoadPerspective(gResX, gResY);
   glLoadIdentity();
   gluLookAt(eye.x, eye.y, eye.z, 0, 0, 0, 0, 1, 0);

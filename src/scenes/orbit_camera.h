@@ -1,7 +1,7 @@
 // The start of every frame: white clear, the perspective, and an eye placed by the mouse.
 #pragma once
 
-#include "platform/platform.h"
+#include "cursor_pos.h"
 
 // The cursor's offset from the picture centre as a fraction of the picture size; 0 at the
 // centre, -0.5 at the left and top edges.
@@ -22,6 +22,6 @@ MouseOffset ComputeMouseOffset(CursorPos cursor);
 // path, so the eye travels even while the mouse rests.
 Eye OrbitEye(int scene, MouseOffset offset, float t);
 
-// Clears to white, reads the cursor, rebuilds the perspective and looks at the origin from
-// OrbitEye. Leaves the model-view matrix selected and holding the camera.
-void SetOrbitCamera(const Platform& platform, int scene, float t);
+// Clears to white, rebuilds the perspective and looks at the origin from OrbitEye for the
+// cursor. Leaves the model-view matrix selected and holding the camera.
+void SetOrbitCamera(int scene, float t, CursorPos cursor);

@@ -44,8 +44,8 @@ void WritePpm(const char* path, const Picture& picture) {
             static_cast<std::streamsize>(picture.size()));
 }
 
-Picture RenderFrame(ScriptedPlatform& platform, int scene, long ms) {
-  DrawFrame(platform, scene, SceneClock(0, static_cast<std::uint32_t>(ms)));
+Picture RenderFrame(ScriptedPlatform& platform, int scene, CursorPos cursor, long ms) {
+  DrawFrame(FrameInput{scene, SceneClock(0, static_cast<std::uint32_t>(ms)), cursor});
   Picture bottomUp(static_cast<std::size_t>(gResX) * gResY * 3);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadPixels(0, 0, gResX, gResY, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
@@ -95,13 +95,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "match_frame: %s\n", error.c_str());
     return 1;
   }
-  platform.SetCursor(std::atoi(argv[2]), std::atoi(argv[3]));
+  const CursorPos cursor{std::atoi(argv[2]), std::atoi(argv[3])};
 
   // The picture changes little within a few milliseconds, so a coarse scan finds the region
   // and every millisecond around the best few coarse moments is then tried.
   std::vector<std::pair<long, long>> coarse;  // (differing pixels, ms)
   for (long ms = fromMs; ms <= toMs; ms += kCoarseStepMs) {
-    coarse.emplace_back(DifferingPixels(RenderFrame(platform, scene, ms), screenshot), ms);
+    coarse.emplace_back(DifferingPixels(RenderFrame(platform, scene, cursor, ms), screenshot), ms);
   }
   std::sort(coarse.begin(), coarse.end());
   std::pair<long, long> best = coarse.front();
@@ -109,10 +109,11 @@ int main(int argc, char** argv) {
   for (int i = 0; i < refined; ++i) {
     for (long ms = coarse[i].second - kCoarseStepMs; ms <= coarse[i].second + kCoarseStepMs; ++ms) {
       if (ms < 0) continue;
-      best = std::min(best, {DifferingPixels(RenderFrame(platform, scene, ms), screenshot), ms});
+      best = std::min(best,
+                      {DifferingPixels(RenderFrame(platform, scene, cursor, ms), screenshot), ms});
     }
   }
-  WritePpm(argv[7], RenderFrame(platform, scene, best.second));
+  WritePpm(argv[7], RenderFrame(platform, scene, cursor, best.second));
   std::printf("%ld %ld\n", best.second, best.first);
   CloseFrameSurface(platform);
   return 0;

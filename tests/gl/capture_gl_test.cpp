@@ -58,8 +58,7 @@ TEST_F(CaptureGL, AStillIsTheDemosOwnFramePixelForPixel) {
       {{2, 0.0f}, {400, 300}}, {{2, 1.7f}, {700, 500}}, {{2, 6.0f}, {0, 0}},
   };
   for (const Case& c : cases) {
-    platform.SetCursor(c.cursor.x, c.cursor.y);
-    DrawFrame(platform, c.moment.scene, c.moment.t);
+    DrawFrame(FrameInput{c.moment.scene, c.moment.t, c.cursor});
     const std::vector<Pixel> expected = ReadPicture();
 
     RgbPicture still;
@@ -111,9 +110,8 @@ TEST_F(CaptureGL, VideoFramesFollowTheTimelineAndTheOrbitPath) {
   const CaptureTimeline timeline(30);
   for (std::int64_t frame = 0; frame < 3; ++frame) {
     const CursorPos cursor = OrbitCursor(timeline.ElapsedMs(frame));
-    platform.SetCursor(cursor.x, cursor.y);
     const FrameMoment moment = timeline.Moment(frame);
-    DrawFrame(platform, moment.scene, moment.t);
+    DrawFrame(FrameInput{moment.scene, moment.t, cursor});
     EXPECT_TRUE(AsPixels(frames[frame]) == ReadPicture()) << "frame " << frame;
   }
 }

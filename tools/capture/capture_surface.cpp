@@ -13,8 +13,7 @@ void CaptureFrame(ScriptedPlatform& platform, const FrameMoment& moment, CursorP
   constexpr std::ptrdiff_t kRowBytes = std::ptrdiff_t{gResX} * 3;
   picture.resize(static_cast<std::size_t>(kRowBytes * gResY));
 
-  platform.SetCursor(cursor.x, cursor.y);
-  DrawFrame(platform, moment.scene, moment.t);
+  DrawFrame(FrameInput{moment.scene, moment.t, cursor});
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadPixels(0, 0, gResX, gResY, GL_RGB, GL_UNSIGNED_BYTE, picture.data());
   // GL's rows run from the bottom; pictures and video frames run from the top.
