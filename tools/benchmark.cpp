@@ -12,14 +12,14 @@
 
 #include "host/frame.h"
 #include "platform/scripted_platform.h"
+#include "scenes/scene_table.h"
 #include "screen.h"
 
 namespace {
 
 constexpr int kDefaultFrames = 600;
 constexpr int kWarmUpFrames = 20;
-constexpr float kSceneOneEnd = 3.1f;  // scene 1's clock runs to about 3.1
-constexpr float kSceneTwoSpan = 6;    // scene 2 has no end; one minute of it is sampled
+constexpr float kEndlessSpan = 6;  // of a scene with no end, one minute is sampled
 
 // Cursor positions over the picture: centre, edges and corners, visited in turn.
 constexpr CursorPos kCursors[] = {{400, 300}, {0, 300},   {799, 300}, {400, 0},  {400, 599},
@@ -79,11 +79,12 @@ int main(int argc, char** argv) {
               reinterpret_cast<const char*>(glGetString(GL_VERSION)));
   std::printf("picture: %d x %d, %d frames per scene, cursor over %zu positions\n", gResX, gResY,
               frames, sizeof(kCursors) / sizeof(kCursors[0]));
-  const float spans[] = {kSceneOneEnd, kSceneTwoSpan};
-  for (int scene = 1; scene <= 2; ++scene) {
-    const Figures figures = MeasureScene(platform, scene, spans[scene - 1], frames);
+  for (int scene = 1; scene <= kSceneCount; ++scene) {
+    const float end = SceneNumber(scene).endsPast;
+    const float span = end == kNeverEnds ? kEndlessSpan : end;
+    const Figures figures = MeasureScene(platform, scene, span, frames);
     std::printf("scene %d (t 0 ... %.1f): median %.2f ms, p99 %.2f ms, %.0f frames/s\n", scene,
-                static_cast<double>(spans[scene - 1]), figures.medianMs, figures.p99Ms,
+                static_cast<double>(span), figures.medianMs, figures.p99Ms,
                 figures.framesPerSecond);
   }
   CloseFrameSurface(platform);

@@ -1,17 +1,13 @@
-// What each scene draws per frame, and its text overlay's parameters.
+// One frame drawn as the table of scenes describes it, and the GL state frames rely on.
 #include "frame.h"
 
 #include <GL/gl.h>
 
 #include "gl_context.h"
-#include "scenes/blob_grid.h"
-#include "scenes/cube_cross.h"
-#include "scenes/orbit_camera.h"
 #include "scenes/projection.h"
+#include "scenes/scene_table.h"
 #include "screen.h"
 #include "text/font.h"
-#include "text/text_tables.h"
-#include "text/typed_lines.h"
 
 void PrepareFrameState() {
   BuildFont();
@@ -38,13 +34,9 @@ void CloseFrameSurface(Platform& platform) {
 }
 
 void DrawFrame(const FrameInput& input) {
-  const float t = input.t;
-  SetOrbitCamera(input.scene, t, input.cursor);
-  if (input.scene == 1) {
-    DrawBlobGrid(t);
-    DrawTypedLines(texten, texten_rader, 0.32f, 25, Colour{0, 1, 0}, t);
-  } else {
-    DrawCubeCross(t);
-    DrawTypedLines(texten2, texten2_rader, 0.2f, 5, Colour{1, 0, 0}, t);
-  }
+  const Scene& scene = SceneNumber(input.scene);
+  SetOrbitCamera(scene.camera, input.t, input.cursor);
+  scene.draw(input.t);
+  const TypedText& text = scene.text;
+  DrawTypedLines(text.table, text.rows, text.interval, text.drift, text.colour, input.t);
 }

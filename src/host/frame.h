@@ -19,7 +19,7 @@ void CloseFrameSurface(Platform& platform);
 
 // Everything a frame depends on, sampled once per frame by whoever drives the drawing.
 struct FrameInput {
-  int scene = 1;     // 1 or 2
+  int scene = 1;     // 1 .. kSceneCount, in the table of scenes
   float t = 0;       // the scene clock, in units of ten seconds
   CursorPos cursor;  // in picture pixels
 };

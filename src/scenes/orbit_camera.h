@@ -16,12 +16,14 @@ struct Eye {
   double z = 0;
 };
 
+// How a scene's eye moves. Orbit: at radius 30 around the vertical axis as the mouse steers.
+// Travel: the same steering plus a time-driven path, so the eye moves while the mouse rests.
+enum class CameraPath { Orbit, Travel };
+
 MouseOffset ComputeMouseOffset(CursorPos cursor);
 
-// Scene 1 orbits at radius 30 around the vertical axis; scene 2 adds its own time-driven
-// path, so the eye travels even while the mouse rests.
-Eye OrbitEye(int scene, MouseOffset offset, float t);
+Eye OrbitEye(CameraPath path, MouseOffset offset, float t);
 
 // Clears to white, rebuilds the perspective and looks at the origin from OrbitEye for the
 // cursor. Leaves the model-view matrix selected and holding the camera.
-void SetOrbitCamera(int scene, float t, CursorPos cursor);
+void SetOrbitCamera(CameraPath path, float t, CursorPos cursor);

@@ -15,6 +15,7 @@
 #include "host/frame.h"
 #include "host/scene_clock.h"
 #include "platform/scripted_platform.h"
+#include "scenes/scene_table.h"
 #include "screen.h"
 
 namespace {
@@ -82,6 +83,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   const int scene = std::atoi(argv[1]);
+  if (scene < 1 || scene > kSceneCount) {
+    std::fprintf(stderr, "match_frame: no scene %s\n", argv[1]);
+    return 2;
+  }
   const long fromMs = std::max(0L, std::atol(argv[4]));
   const long toMs = std::max(fromMs, std::atol(argv[5]));
   Picture screenshot;

@@ -100,10 +100,10 @@ TEST_F(BlobGridGL, SkippingEmptyCellsChangesNoPixel) {
                  {2.5f, {100, 450}},
                  {3.1f, {650, 120}}};
   for (const auto& moment : moments) {
-    SetOrbitCamera(1, moment.t, moment.cursor);
+    SetOrbitCamera(CameraPath::Orbit, moment.t, moment.cursor);
     DrawBlobGrid(moment.t, EmptyCells::Draw);
     const std::vector<Pixel> everyCell = ReadPicture();
-    SetOrbitCamera(1, moment.t, moment.cursor);
+    SetOrbitCamera(CameraPath::Orbit, moment.t, moment.cursor);
     DrawBlobGrid(moment.t);
     const std::vector<Pixel> shownCells = ReadPicture();
     const long coloured = std::count_if(everyCell.begin(), everyCell.end(), [](const Pixel& p) {
@@ -119,7 +119,7 @@ TEST_F(BlobGridGL, SkippingEmptyCellsChangesNoPixel) {
 }
 
 TEST_F(BlobGridGL, VisibleCellsShowTheirLayerColourOnAWhiteBackground) {
-  SetOrbitCamera(1, 0, {400, 300});
+  SetOrbitCamera(CameraPath::Orbit, 0, {400, 300});
   DrawBlobGrid(0);
   const std::vector<Pixel> picture = ReadPicture();
 
@@ -206,7 +206,7 @@ TEST_F(BlobGridGL, CellsAreDrawnZThenYThenXAscendingEachInItsSizeAndLayerColour)
 }
 
 TEST_F(BlobGridGL, LeavesTheModelViewMatrixAsItFoundIt) {
-  SetOrbitCamera(1, 0.8f, {123, 456});
+  SetOrbitCamera(CameraPath::Orbit, 0.8f, {123, 456});
   GLdouble before[16], after[16];
   glGetDoublev(GL_MODELVIEW_MATRIX, before);
   DrawBlobGrid(0.8f);

@@ -91,7 +91,7 @@ bool Near(const Pixel& a, const Pixel& b) {
 using CubeCrossGL = OffscreenFrame;
 
 TEST_F(CubeCrossGL, ShowsTheFourRingColoursAndNothingElseOnWhite) {
-  SetOrbitCamera(2, 0, {400, 300});
+  SetOrbitCamera(CameraPath::Travel, 0, {400, 300});
   DrawCubeCross(0);
   long counts[4] = {0, 0, 0, 0};
   for (const Pixel& pixel : ReadPicture()) {
@@ -112,7 +112,7 @@ TEST_F(CubeCrossGL, ShowsTheFourRingColoursAndNothingElseOnWhite) {
 
 TEST_F(CubeCrossGL, NothingIsDrawnAtTheOrigin) {
   // From above and to the side, the origin projects to the picture's centre between the arms.
-  SetOrbitCamera(2, 0, {500, 0});
+  SetOrbitCamera(CameraPath::Travel, 0, {500, 0});
   DrawCubeCross(0);
   for (int y = 298; y <= 301; ++y) {
     for (int x = 398; x <= 401; ++x) {

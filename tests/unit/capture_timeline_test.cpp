@@ -84,7 +84,7 @@ namespace {
 
 // The camera's angle around the vertical axis for a cursor, as the orbit camera derives it.
 double CameraAngle(CursorPos cursor) {
-  const Eye eye = OrbitEye(1, ComputeMouseOffset(cursor), 0);
+  const Eye eye = OrbitEye(CameraPath::Orbit, ComputeMouseOffset(cursor), 0);
   return std::atan2(eye.x, eye.z);
 }
 

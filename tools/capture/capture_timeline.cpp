@@ -4,12 +4,14 @@
 #include <cmath>
 
 #include "host/scene_clock.h"
+#include "scenes/scene_table.h"
 #include "screen.h"
 
 CaptureTimeline::CaptureTimeline(int fps) : fps_(fps), firstSceneTwoFrame_(0) {
   // The clock only grows with the frame number, so the first frame past 3.1 is found by
   // walking forward once (about 31 * fps steps).
-  while (!SceneOneIsOver(SceneClock(0, ElapsedMs(firstSceneTwoFrame_)))) ++firstSceneTwoFrame_;
+  while (!SceneIsOver(SceneNumber(1), SceneClock(0, ElapsedMs(firstSceneTwoFrame_))))
+    ++firstSceneTwoFrame_;
 }
 
 std::uint32_t CaptureTimeline::ElapsedMs(std::int64_t frame) const {

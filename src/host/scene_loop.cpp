@@ -1,0 +1,43 @@
+// The message-pump-and-frame loop of each scene, stepping through the table of scenes.
+#include "scene_loop.h"
+
+#include "scene_clock.h"
+#include "scenes/scene_table.h"
+#include "win_main.h"
+
+namespace {
+
+struct RunState {
+  bool quit = false;  // set only when the quit message is taken from the queue
+  Message message;
+};
+
+// One scene's loop. Each pass handles at most one message; a frame is drawn only in a pass
+// that found the queue empty, so pending messages delay frames but never the clock.
+void RunScene(Platform& platform, int number, const FrameDrawer& draw, RunState& state) {
+  const Scene& scene = SceneNumber(number);
+  const std::uint32_t startTick = platform.GetTickCount();
+  while (!state.quit) {
+    if (platform.PeekMessage(state.message)) {
+      if (state.message.type == MessageType::Quit) {
+        state.quit = true;
+      } else {
+        WndProc(platform, state.message);
+      }
+      continue;
+    }
+    const float t = SceneClock(startTick, platform.GetTickCount());
+    if (SceneIsOver(scene, t)) return;
+    draw(FrameInput{number, t, platform.GetCursorPos()});
+    platform.SwapBuffers();
+    platform.Sleep(1);
+  }
+}
+
+}  // namespace
+
+int RunScenes(Platform& platform, const FrameDrawer& draw) {
+  RunState state;
+  for (int scene = 1; scene <= kSceneCount; ++scene) RunScene(platform, scene, draw, state);
+  return static_cast<int>(state.message.wParam);
+}
