@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "host/frame.h"
-#include "platform/scripted_platform.h"
+#include "platform/offscreen/offscreen_window.h"
 #include "scenes/scene_table.h"
 #include "screen.h"
 
@@ -32,12 +32,12 @@ struct Figures {
 };
 
 // One frame as the demo draws it, finished so that its whole cost is counted.
-double TimeFrame(ScriptedPlatform& platform, int scene, float t, CursorPos cursor) {
+double TimeFrame(OffscreenWindow& window, int scene, float t, CursorPos cursor) {
   const auto start = std::chrono::steady_clock::now();
   DrawFrame(FrameInput{scene, t, cursor});
   glFinish();
   const auto end = std::chrono::steady_clock::now();
-  platform.SwapBuffers();
+  window.SwapBuffers();
   return std::chrono::duration<double, std::milli>(end - start).count();
 }
 
@@ -46,14 +46,14 @@ double Percentile(const std::vector<double>& sorted, double fraction) {
   return sorted[index];
 }
 
-Figures MeasureScene(ScriptedPlatform& platform, int scene, float span, int frames) {
+Figures MeasureScene(OffscreenWindow& window, int scene, float span, int frames) {
   constexpr int kCursorCount = sizeof(kCursors) / sizeof(kCursors[0]);
-  for (int i = 0; i < kWarmUpFrames; ++i) TimeFrame(platform, scene, 0, kCursors[0]);
+  for (int i = 0; i < kWarmUpFrames; ++i) TimeFrame(window, scene, 0, kCursors[0]);
   std::vector<double> times;
   double total = 0;
   for (int i = 0; i < frames; ++i) {
     const float t = span * static_cast<float>(i) / static_cast<float>(frames - 1);
-    times.push_back(TimeFrame(platform, scene, t, kCursors[i % kCursorCount]));
+    times.push_back(TimeFrame(window, scene, t, kCursors[i % kCursorCount]));
     total += times.back();
   }
   std::sort(times.begin(), times.end());
@@ -69,9 +69,9 @@ int main(int argc, char** argv) {
                  kDefaultFrames);
     return 2;
   }
-  ScriptedPlatform platform(ScriptedPlatform::Graphics::Offscreen);
+  OffscreenWindow window;
   std::string error;
-  if (!OpenFrameSurface(platform, error)) {
+  if (!OpenFrameSurface(window, error)) {
     std::fprintf(stderr, "benchmark: %s\n", error.c_str());
     return 1;
   }
@@ -82,11 +82,11 @@ int main(int argc, char** argv) {
   for (int scene = 1; scene <= kSceneCount; ++scene) {
     const float end = SceneNumber(scene).endsPast;
     const float span = end == kNeverEnds ? kEndlessSpan : end;
-    const Figures figures = MeasureScene(platform, scene, span, frames);
+    const Figures figures = MeasureScene(window, scene, span, frames);
     std::printf("scene %d (t 0 ... %.1f): median %.2f ms, p99 %.2f ms, %.0f frames/s\n", scene,
                 static_cast<double>(span), figures.medianMs, figures.p99Ms,
                 figures.framesPerSecond);
   }
-  CloseFrameSurface(platform);
+  CloseFrameSurface(window);
   return 0;
 }

@@ -18,19 +18,19 @@ void PrepareFrameState() {
   LoadPerspective(gResX, gResY);
 }
 
-bool OpenFrameSurface(Platform& platform, std::string& error) {
-  if (!platform.CreateDemoWindow(gResX, gResY) || !EnableOpenGL(platform)) {
-    error = platform.ErrorText();
-    platform.DestroyDemoWindow();
+bool OpenFrameSurface(DemoWindow& window, std::string& error) {
+  if (!window.CreateDemoWindow(gResX, gResY) || !EnableOpenGL(window)) {
+    error = window.ErrorText();
+    window.DestroyDemoWindow();
     return false;
   }
   PrepareFrameState();
   return true;
 }
 
-void CloseFrameSurface(Platform& platform) {
-  DisableOpenGL(platform);
-  platform.DestroyDemoWindow();
+void CloseFrameSurface(DemoWindow& window) {
+  DisableOpenGL(window);
+  window.DestroyDemoWindow();
 }
 
 void DrawFrame(const FrameInput& input) {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cursor_pos.h"
-#include "platform/platform.h"
+#include "platform/demo_window.h"
 
 // The GL state every frame relies on: the font's display lists, front-face culling and the
 // perspective. Needs a current context.
@@ -14,8 +14,8 @@ void PrepareFrameState();
 // For programs that draw frames without running the demo (tools, tests): creates the window
 // and its GL context through EnableOpenGL and prepares the frame state as the demo does at
 // start-up. False, with the reason in error, when no context could be had.
-bool OpenFrameSurface(Platform& platform, std::string& error);
-void CloseFrameSurface(Platform& platform);
+bool OpenFrameSurface(DemoWindow& window, std::string& error);
+void CloseFrameSurface(DemoWindow& window);
 
 // Everything a frame depends on, sampled once per frame by whoever drives the drawing.
 struct FrameInput {

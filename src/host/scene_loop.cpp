@@ -14,30 +14,31 @@ struct RunState {
 
 // One scene's loop. Each pass handles at most one message; a frame is drawn only in a pass
 // that found the queue empty, so pending messages delay frames but never the clock.
-void RunScene(Platform& platform, int number, const FrameDrawer& draw, RunState& state) {
+void RunScene(DemoWindow& window, ClockAndInput& input, int number, const FrameDrawer& draw,
+              RunState& state) {
   const Scene& scene = SceneNumber(number);
-  const std::uint32_t startTick = platform.GetTickCount();
+  const std::uint32_t startTick = input.GetTickCount();
   while (!state.quit) {
-    if (platform.PeekMessage(state.message)) {
+    if (input.PeekMessage(state.message)) {
       if (state.message.type == MessageType::Quit) {
         state.quit = true;
       } else {
-        WndProc(platform, state.message);
+        WndProc(input, state.message);
       }
       continue;
     }
-    const float t = SceneClock(startTick, platform.GetTickCount());
+    const float t = SceneClock(startTick, input.GetTickCount());
     if (SceneIsOver(scene, t)) return;
-    draw(FrameInput{number, t, platform.GetCursorPos()});
-    platform.SwapBuffers();
-    platform.Sleep(1);
+    draw(FrameInput{number, t, input.GetCursorPos()});
+    window.SwapBuffers();
+    input.Sleep(1);
   }
 }
 
 }  // namespace
 
-int RunScenes(Platform& platform, const FrameDrawer& draw) {
+int RunScenes(DemoWindow& window, ClockAndInput& input, const FrameDrawer& draw) {
   RunState state;
-  for (int scene = 1; scene <= kSceneCount; ++scene) RunScene(platform, scene, draw, state);
+  for (int scene = 1; scene <= kSceneCount; ++scene) RunScene(window, input, scene, draw, state);
   return static_cast<int>(state.message.wParam);
 }

@@ -5,7 +5,8 @@
 #include <functional>
 
 #include "frame.h"
-#include "platform/platform.h"
+#include "platform/clock_and_input.h"
+#include "platform/demo_window.h"
 
 // Draws one frame. The demo and the capture tool pass DrawFrame; tests may record instead.
 using FrameDrawer = std::function<void(const FrameInput&)>;
@@ -14,4 +15,4 @@ using FrameDrawer = std::function<void(const FrameInput&)>;
 // its code. Each scene's clock counts from the tick read as the scene begins; the first pass
 // whose clock is past the scene's end begins the next scene. Every frame gets the tick and
 // the cursor read in its own pass, then the buffers are swapped and the loop sleeps 1 ms.
-int RunScenes(Platform& platform, const FrameDrawer& draw);
+int RunScenes(DemoWindow& window, ClockAndInput& input, const FrameDrawer& draw);

@@ -11,23 +11,23 @@
 
 namespace {
 
-int Fail(const Platform& platform) {
-  std::fprintf(stderr, "demo: %s\n", platform.ErrorText().c_str());
+int Fail(const DemoWindow& window) {
+  std::fprintf(stderr, "demo: %s\n", window.ErrorText().c_str());
   return 1;
 }
 
 }  // namespace
 
-long WndProc(Platform& platform, const Message& message) {
+long WndProc(ClockAndInput& input, const Message& message) {
   switch (message.type) {
     case MessageType::Close:
-      platform.PostQuitMessage(0);
+      input.PostQuitMessage(0);
       return 0;
     case MessageType::KeyDown:
-      if (message.wParam == kKeyEscape) platform.PostQuitMessage(0);
+      if (message.wParam == kKeyEscape) input.PostQuitMessage(0);
       return 0;
     default:
-      return platform.DefWindowProc(message);
+      return input.DefWindowProc(message);
   }
 }
 
@@ -43,7 +43,7 @@ int WinMain(Platform& platform) {
   Song* song = StartMusic(platform);
   PrepareFrameState();
 
-  const int exitCode = RunScenes(platform, DrawFrame);
+  const int exitCode = RunScenes(platform, platform, DrawFrame);
 
   FreeMusic(platform, song);
   DisableOpenGL(platform);

@@ -14,7 +14,7 @@
 
 #include "host/frame.h"
 #include "host/scene_clock.h"
-#include "platform/scripted_platform.h"
+#include "platform/offscreen/offscreen_window.h"
 #include "scenes/scene_table.h"
 #include "screen.h"
 
@@ -45,7 +45,7 @@ void WritePpm(const char* path, const Picture& picture) {
             static_cast<std::streamsize>(picture.size()));
 }
 
-Picture RenderFrame(ScriptedPlatform& platform, int scene, CursorPos cursor, long ms) {
+Picture RenderFrame(OffscreenWindow& window, int scene, CursorPos cursor, long ms) {
   DrawFrame(FrameInput{scene, SceneClock(0, static_cast<std::uint32_t>(ms)), cursor});
   Picture bottomUp(static_cast<std::size_t>(gResX) * gResY * 3);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
@@ -56,7 +56,7 @@ Picture RenderFrame(ScriptedPlatform& platform, int scene, CursorPos cursor, lon
     std::copy_n(bottomUp.begin() + static_cast<std::ptrdiff_t>((gResY - 1 - y) * row), row,
                 topDown.begin() + static_cast<std::ptrdiff_t>(y * row));
   }
-  platform.SwapBuffers();
+  window.SwapBuffers();
   return topDown;
 }
 
@@ -94,9 +94,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "match_frame: %s is not an 800 x 600 binary PPM\n", argv[6]);
     return 1;
   }
-  ScriptedPlatform platform(ScriptedPlatform::Graphics::Offscreen);
+  OffscreenWindow window;
   std::string error;
-  if (!OpenFrameSurface(platform, error)) {
+  if (!OpenFrameSurface(window, error)) {
     std::fprintf(stderr, "match_frame: %s\n", error.c_str());
     return 1;
   }
@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
   // and every millisecond around the best few coarse moments is then tried.
   std::vector<std::pair<long, long>> coarse;  // (differing pixels, ms)
   for (long ms = fromMs; ms <= toMs; ms += kCoarseStepMs) {
-    coarse.emplace_back(DifferingPixels(RenderFrame(platform, scene, cursor, ms), screenshot), ms);
+    coarse.emplace_back(DifferingPixels(RenderFrame(window, scene, cursor, ms), screenshot), ms);
   }
   std::sort(coarse.begin(), coarse.end());
   std::pair<long, long> best = coarse.front();
@@ -114,12 +114,12 @@ int main(int argc, char** argv) {
   for (int i = 0; i < refined; ++i) {
     for (long ms = coarse[i].second - kCoarseStepMs; ms <= coarse[i].second + kCoarseStepMs; ++ms) {
       if (ms < 0) continue;
-      best = std::min(best,
-                      {DifferingPixels(RenderFrame(platform, scene, cursor, ms), screenshot), ms});
+      best =
+          std::min(best, {DifferingPixels(RenderFrame(window, scene, cursor, ms), screenshot), ms});
     }
   }
-  WritePpm(argv[7], RenderFrame(platform, scene, cursor, best.second));
+  WritePpm(argv[7], RenderFrame(window, scene, cursor, best.second));
   std::printf("%ld %ld\n", best.second, best.first);
-  CloseFrameSurface(platform);
+  CloseFrameSurface(window);
   return 0;
 }

@@ -62,7 +62,7 @@ TEST_F(CaptureGL, AStillIsTheDemosOwnFramePixelForPixel) {
     const std::vector<Pixel> expected = ReadPicture();
 
     RgbPicture still;
-    CaptureFrame(platform, c.moment, c.cursor, still);
+    CaptureFrame(window, c.moment, c.cursor, still);
     ASSERT_EQ(still.size(), 800u * 600u * 3u);
     const RgbPicture saved = ThroughPngFile(still, gResX, gResY, "still.png");
     EXPECT_TRUE(AsPixels(saved) == expected) << "scene " << c.moment.scene << " t " << c.moment.t
@@ -99,7 +99,7 @@ TEST_F(CaptureGL, VideoFramesFollowTheTimelineAndTheOrbitPath) {
   std::vector<RgbPicture> frames;
   std::vector<std::int64_t> numbers;
   const std::int64_t delivered =
-      RenderVideoFrames(platform, 6, 30, true, [&](std::int64_t frame, const RgbPicture& p) {
+      RenderVideoFrames(window, 6, 30, true, [&](std::int64_t frame, const RgbPicture& p) {
         frames.push_back(p);
         numbers.push_back(frame);
         return frame < 2;  // the sink stops the capture after frame 2

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "host/frame.h"
-#include "platform/scripted_platform.h"
+#include "platform/offscreen/offscreen_window.h"
 #include "screen.h"
 
 struct Pixel {
@@ -28,10 +28,10 @@ class OffscreenFrame : public ::testing::Test {
  protected:
   void SetUp() override {
     std::string error;
-    ASSERT_TRUE(OpenFrameSurface(platform, error)) << error;
+    ASSERT_TRUE(OpenFrameSurface(window, error)) << error;
   }
 
-  void TearDown() override { CloseFrameSurface(platform); }
+  void TearDown() override { CloseFrameSurface(window); }
 
   // The whole picture as RGB rows from the top.
   std::vector<Pixel> ReadPicture() const {
@@ -53,5 +53,5 @@ class OffscreenFrame : public ::testing::Test {
     return pixel;
   }
 
-  ScriptedPlatform platform{ScriptedPlatform::Graphics::Offscreen};
+  OffscreenWindow window;
 };

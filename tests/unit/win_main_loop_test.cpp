@@ -1,4 +1,4 @@
-// The whole run driven through the scripted platform: start-up and shutdown order, the
+// The whole run driven through the recording platform: start-up and shutdown order, the
 // message pump, the two-scene timeline and the exit code.
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "host/win_main.h"
-#include "platform/scripted_platform.h"
+#include "support/recording_platform.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ const Message kEsc{MessageType::KeyDown, kKeyEscape};
 const Message kClose{MessageType::Close, 0};
 
 // Ends a run that should already have ended, so a broken loop fails instead of hanging.
-void StopRunawayLoop(ScriptedPlatform& platform, int frame) {
+void StopRunawayLoop(RecordingPlatform& platform, int frame) {
   if (frame == 1000) platform.QueueMessage(Message{MessageType::Quit, 99});
 }
 
@@ -26,7 +26,7 @@ std::vector<std::string> Tail(const std::vector<std::string>& calls, std::size_t
 
 // Makes the tick counter read the given values in turn, staying at the last; returns how
 // many reads were made so far.
-std::shared_ptr<std::size_t> PlayTicks(ScriptedPlatform& platform,
+std::shared_ptr<std::size_t> PlayTicks(RecordingPlatform& platform,
                                        std::vector<std::uint32_t> ticks) {
   auto reads = std::make_shared<std::size_t>(0);
   platform.ticks = [ticks, reads] { return ticks[std::min((*reads)++, ticks.size() - 1)]; };
@@ -40,7 +40,7 @@ long Count(const std::vector<std::string>& calls, const std::string& call) {
 }  // namespace
 
 TEST(WinMainLoop, StartsUpInOrderBeforeTheFirstFrame) {
-  ScriptedPlatform platform;
+  RecordingPlatform platform;
   platform.onSwap = [&](int) { platform.QueueMessage(kEsc); };
   EXPECT_EQ(WinMain(platform), 0);
   const std::vector<std::string> expected = {"HideCursor",
@@ -59,7 +59,7 @@ TEST(WinMainLoop, StartsUpInOrderBeforeTheFirstFrame) {
 }
 
 TEST(WinMainLoop, EscInSceneOneShutsDownInOrderAndSceneTwoNeverDraws) {
-  ScriptedPlatform platform;
+  RecordingPlatform platform;
   platform.SetTicks(1000);
   platform.onSwap = [&](int frame) {
     if (frame == 3) platform.QueueMessage(kEsc);
@@ -74,7 +74,7 @@ TEST(WinMainLoop, EscInSceneOneShutsDownInOrderAndSceneTwoNeverDraws) {
 }
 
 TEST(WinMainLoop, TheCloseCommandQuitsLikeEsc) {
-  ScriptedPlatform platform;
+  RecordingPlatform platform;
   platform.onSwap = [&](int frame) {
     if (frame == 2) platform.QueueMessage(kClose);
     StopRunawayLoop(platform, frame);
@@ -88,7 +88,7 @@ TEST(WinMainLoop, TheCloseCommandQuitsLikeEsc) {
 }
 
 TEST(WinMainLoop, OtherKeysAndMessagesDoNotQuit) {
-  ScriptedPlatform platform;
+  RecordingPlatform platform;
   platform.onSwap = [&](int frame) {
     if (frame == 1) {
       platform.QueueMessage(Message{MessageType::KeyDown, 'a'});
@@ -105,7 +105,7 @@ TEST(WinMainLoop, OtherKeysAndMessagesDoNotQuit) {
 }
 
 TEST(WinMainLoop, PendingMessagesDelayFramesButNotTheClock) {
-  ScriptedPlatform platform;
+  RecordingPlatform platform;
   // Each message handled takes 100 ms of real time.
   platform.ticks = [&] {
     return static_cast<std::uint32_t>(100 * Count(platform.Calls(), "Peek Other"));
@@ -127,7 +127,7 @@ TEST(WinMainLoop, PendingMessagesDelayFramesButNotTheClock) {
 }
 
 TEST(WinMainLoop, SceneOneDrawsAt31000MsAndSceneTwoRestartsTheClock) {
-  ScriptedPlatform platform;
+  RecordingPlatform platform;
   // Scene 1 starts at 0; its frames read 31000 (drawn) and 31001 (ends it). Scene 2 starts
   // at 45000 and draws at 45000 and at 10 hours, since it never ends by itself.
   const auto reads = PlayTicks(platform, {0, 31000, 31001, 45000, 45000, 36'045'000});
@@ -141,7 +141,7 @@ TEST(WinMainLoop, SceneOneDrawsAt31000MsAndSceneTwoRestartsTheClock) {
 }
 
 TEST(WinMainLoop, SceneOneEndsOnTimeWhenTheTickCounterWrapsMidScene) {
-  ScriptedPlatform platform;
+  RecordingPlatform platform;
   // Scene 1 starts 20 s before the 32-bit counter wraps, so its end falls after the wrap.
   const std::uint32_t start = 0xFFFFFFFFu - 19'999;
   PlayTicks(platform,
@@ -158,7 +158,7 @@ TEST(WinMainLoop, SceneOneEndsOnTimeWhenTheTickCounterWrapsMidScene) {
 }
 
 TEST(WinMainLoop, ReturnsTheQuitMessagesCode) {
-  ScriptedPlatform platform;
+  RecordingPlatform platform;
   platform.QueueMessage(Message{MessageType::Quit, 7});
   EXPECT_EQ(WinMain(platform), 7);
   EXPECT_TRUE(platform.FrameTicks().empty());
@@ -167,12 +167,12 @@ TEST(WinMainLoop, ReturnsTheQuitMessagesCode) {
 }
 
 TEST(WndProc, QuitsOnEscAndCloseAndPassesOtherMessagesOn) {
-  ScriptedPlatform platform;
+  RecordingPlatform platform;
   EXPECT_EQ(WndProc(platform, kClose), 0);
   EXPECT_EQ(WndProc(platform, kEsc), 0);
   EXPECT_EQ(Count(platform.Calls(), "PostQuitMessage 0"), 2);
   EXPECT_EQ(WndProc(platform, Message{MessageType::KeyDown, 'q'}), 0);
   EXPECT_EQ(Count(platform.Calls(), "PostQuitMessage 0"), 2);
-  EXPECT_EQ(WndProc(platform, Message{MessageType::Other, 0}), ScriptedPlatform::kDefaultResult);
+  EXPECT_EQ(WndProc(platform, Message{MessageType::Other, 0}), RecordingPlatform::kDefaultResult);
   EXPECT_EQ(platform.Calls().back(), "DefWindowProc");
 }

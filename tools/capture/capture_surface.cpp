@@ -8,7 +8,7 @@
 #include "host/frame.h"
 #include "screen.h"
 
-void CaptureFrame(ScriptedPlatform& platform, const FrameMoment& moment, CursorPos cursor,
+void CaptureFrame(OffscreenWindow& window, const FrameMoment& moment, CursorPos cursor,
                   RgbPicture& picture) {
   constexpr std::ptrdiff_t kRowBytes = std::ptrdiff_t{gResX} * 3;
   picture.resize(static_cast<std::size_t>(kRowBytes * gResY));
@@ -21,5 +21,5 @@ void CaptureFrame(ScriptedPlatform& platform, const FrameMoment& moment, CursorP
     const auto top = picture.begin() + row * kRowBytes;
     std::swap_ranges(top, top + kRowBytes, picture.begin() + (gResY - 1 - row) * kRowBytes);
   }
-  platform.SwapBuffers();
+  window.SwapBuffers();
 }

@@ -18,11 +18,11 @@ int RunStillCapture(const CaptureOptions& options) {
   PendingFile still;
   if (!still.Create(options.out, error)) return ReportUsageError(error);
 
-  ScriptedPlatform platform(ScriptedPlatform::Graphics::Offscreen);
-  if (!OpenFrameSurface(platform, error)) return ReportFailure("cannot draw offscreen: " + error);
+  OffscreenWindow window;
+  if (!OpenFrameSurface(window, error)) return ReportFailure("cannot draw offscreen: " + error);
   RgbPicture picture;
-  CaptureFrame(platform, FrameMoment{options.scene, options.t}, options.cursor, picture);
-  CloseFrameSurface(platform);
+  CaptureFrame(window, FrameMoment{options.scene, options.t}, options.cursor, picture);
+  CloseFrameSurface(window);
 
   std::FILE* file = std::fopen(still.TemporaryPath().c_str(), "wb");
   if (file == nullptr) {

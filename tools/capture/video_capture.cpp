@@ -41,14 +41,14 @@ bool StopRequested() { return Interrupted(); }
 
 }  // namespace
 
-std::int64_t RenderVideoFrames(ScriptedPlatform& platform, std::int64_t frames, int fps, bool orbit,
+std::int64_t RenderVideoFrames(OffscreenWindow& window, std::int64_t frames, int fps, bool orbit,
                                const FrameSink& sink) {
   const CaptureTimeline timeline(fps);
   const CursorPos centre{gResX / 2, gResY / 2};
   RgbPicture picture;
   for (std::int64_t frame = 0; frame < frames; ++frame) {
     const CursorPos cursor = orbit ? OrbitCursor(timeline.ElapsedMs(frame)) : centre;
-    CaptureFrame(platform, timeline.Moment(frame), cursor, picture);
+    CaptureFrame(window, timeline.Moment(frame), cursor, picture);
     if (!sink(frame, picture)) return frame;
   }
   return frames;
@@ -71,8 +71,8 @@ int RunVideoCapture(const CaptureOptions& options) {
   // The speed shown counts everything from here: set-up, soundtrack, frames and encoding.
   const std::int64_t frames = VideoFrameCount(options.seconds, options.fps);
   ProgressLine progress(frames, options.fps);
-  ScriptedPlatform platform(ScriptedPlatform::Graphics::Offscreen);
-  if (!OpenFrameSurface(platform, error)) return ReportFailure("cannot draw offscreen: " + error);
+  OffscreenWindow window;
+  if (!OpenFrameSurface(window, error)) return ReportFailure("cannot draw offscreen: " + error);
 
   if (!WriteSoundtrack(sound.TemporaryPath(), AudioFrameCount(frames, options.fps, kSoundRate),
                        error)) {
@@ -87,7 +87,7 @@ int RunVideoCapture(const CaptureOptions& options) {
   }
   progress.Update(0);
   const std::int64_t delivered =
-      RenderVideoFrames(platform, frames, options.fps, options.orbit,
+      RenderVideoFrames(window, frames, options.fps, options.orbit,
                         [&](std::int64_t frame, const RgbPicture& picture) {
                           if (!encoder.Write(picture.data(), picture.size(), StopRequested))
                             return false;
@@ -95,7 +95,7 @@ int RunVideoCapture(const CaptureOptions& options) {
                           return !Interrupted();
                         });
   progress.Finish();
-  CloseFrameSurface(platform);
+  CloseFrameSurface(window);
 
   if (Interrupted()) {
     encoder.Kill();

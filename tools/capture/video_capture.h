@@ -14,7 +14,7 @@ using FrameSink = std::function<bool(std::int64_t frame, const RgbPicture& pictu
 // Draws frames 0 .. frames - 1 at fps on an open capture surface: frame i shows the
 // timeline's moment i, with the cursor at the centre or, with orbit, on the orbit path.
 // Returns how many frames the sink accepted.
-std::int64_t RenderVideoFrames(ScriptedPlatform& platform, std::int64_t frames, int fps, bool orbit,
+std::int64_t RenderVideoFrames(OffscreenWindow& window, std::int64_t frames, int fps, bool orbit,
                                const FrameSink& sink);
 
 // The whole video capture for the options; returns the exit status (see report.h).

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "module_decoder.h"
+#include "platform/module_decoder.h"
 
 struct Song {
   openmpt_module* module;
