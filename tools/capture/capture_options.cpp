@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "capture_timeline.h"
+#include "capture_clock.h"
 #include "scenes/scene_table.h"
 #include "screen.h"
 

@@ -5,15 +5,11 @@
 
 #include <algorithm>
 
-#include "host/frame.h"
 #include "screen.h"
 
-void CaptureFrame(OffscreenWindow& window, const FrameMoment& moment, CursorPos cursor,
-                  RgbPicture& picture) {
+void ReadFrame(RgbPicture& picture) {
   constexpr std::ptrdiff_t kRowBytes = std::ptrdiff_t{gResX} * 3;
   picture.resize(static_cast<std::size_t>(kRowBytes * gResY));
-
-  DrawFrame(FrameInput{moment.scene, moment.t, cursor});
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadPixels(0, 0, gResX, gResY, GL_RGB, GL_UNSIGNED_BYTE, picture.data());
   // GL's rows run from the bottom; pictures and video frames run from the top.
@@ -21,5 +17,10 @@ void CaptureFrame(OffscreenWindow& window, const FrameMoment& moment, CursorPos 
     const auto top = picture.begin() + row * kRowBytes;
     std::swap_ranges(top, top + kRowBytes, picture.begin() + (gResY - 1 - row) * kRowBytes);
   }
+}
+
+void CaptureFrame(OffscreenWindow& window, const FrameInput& input, RgbPicture& picture) {
+  DrawFrame(input);
+  ReadFrame(picture);
   window.SwapBuffers();
 }

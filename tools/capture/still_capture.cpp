@@ -21,7 +21,7 @@ int RunStillCapture(const CaptureOptions& options) {
   OffscreenWindow window;
   if (!OpenFrameSurface(window, error)) return ReportFailure("cannot draw offscreen: " + error);
   RgbPicture picture;
-  CaptureFrame(window, FrameMoment{options.scene, options.t}, options.cursor, picture);
+  CaptureFrame(window, FrameInput{options.scene, options.t, options.cursor}, picture);
   CloseFrameSurface(window);
 
   std::FILE* file = std::fopen(still.TemporaryPath().c_str(), "wb");

@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "capture_clock.h"
 #include "ffmpeg_process.h"
 #include "host/frame.h"
+#include "host/scene_loop.h"
 #include "interrupt.h"
 #include "pending_file.h"
 #include "progress.h"
@@ -43,15 +45,20 @@ bool StopRequested() { return Interrupted(); }
 
 std::int64_t RenderVideoFrames(OffscreenWindow& window, std::int64_t frames, int fps, bool orbit,
                                const FrameSink& sink) {
-  const CaptureTimeline timeline(fps);
-  const CursorPos centre{gResX / 2, gResY / 2};
+  // The demo's own loop draws the frames, on a clock that moves one frame per swap; each
+  // frame is read as it is swapped.
+  CaptureClock clock(fps, orbit, frames);
   RgbPicture picture;
-  for (std::int64_t frame = 0; frame < frames; ++frame) {
-    const CursorPos cursor = orbit ? OrbitCursor(timeline.ElapsedMs(frame)) : centre;
-    CaptureFrame(window, timeline.Moment(frame), cursor, picture);
-    if (!sink(frame, picture)) return frame;
-  }
-  return frames;
+  std::int64_t accepted = 0;
+  window.beforeSwap = [&] {
+    ReadFrame(picture);
+    const bool more = sink(clock.Frame(), picture);
+    if (more) ++accepted;
+    clock.FrameDone(more);
+  };
+  RunScenes(window, clock, DrawFrame);
+  window.beforeSwap = nullptr;
+  return accepted;
 }
 
 int RunVideoCapture(const CaptureOptions& options) {
