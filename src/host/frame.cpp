@@ -4,13 +4,15 @@
 #include <GL/gl.h>
 
 #include "gl_context.h"
+#include "platform/font_glyphs.h"
 #include "scenes/projection.h"
 #include "scenes/scene_table.h"
 #include "screen.h"
+#include "text/demo_font.h"
 #include "text/font.h"
 
 void PrepareFrameState() {
-  BuildFont();
+  BuildFont(LoadFontGlyphs(kDemoFont));
   glEnable(GL_CULL_FACE);
   // The cube's faces wind clockwise seen from outside, so culling front faces keeps the outer
   // sides that face the viewer, with no depth test.

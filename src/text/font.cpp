@@ -7,7 +7,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "platform/font_glyphs.h"
+#include "glyphs.h"
 
 namespace {
 
@@ -26,9 +26,7 @@ void CompileGlyph(GLuint list, const GlyphBitmap& glyph) {
 
 }  // namespace
 
-void BuildFont() { BuildFontFrom(LoadDemoFontGlyphs()); }
-
-void BuildFontFrom(const std::vector<GlyphBitmap>& glyphs) {
+void BuildFont(const std::vector<GlyphBitmap>& glyphs) {
   base = 0;
   if (glyphs.size() != kGlyphCount) return;
   const GLuint first = glGenLists(kGlyphCount);

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "interrupt.h"
-#include "platform/module_render.h"
+#include "module_render.h"
 #include "report.h"
 
 std::string FindMusicFile() {
