@@ -2,9 +2,8 @@
 // screenshot of the running demo, and writes that frame out, so a script can compare the two.
 // Usage: match_frame SCENE CURSOR_X CURSOR_Y FROM_MS TO_MS SCREENSHOT.ppm BEST.ppm
 // Prints "<milliseconds into the scene> <pixels that differ>" for the best moment.
-#include <GL/gl.h>
-
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -15,12 +14,13 @@
 #include "host/frame.h"
 #include "host/scene_clock.h"
 #include "platform/offscreen/offscreen_window.h"
+#include "platform/offscreen/picture_readback.h"
 #include "scenes/scene_table.h"
 #include "screen.h"
 
 namespace {
 
-using Picture = std::vector<unsigned char>;  // RGB rows from the top, 8 bits per channel
+using Picture = std::vector<std::uint8_t>;  // RGB rows from the top, 8 bits per channel
 
 constexpr long kCoarseStepMs = 10;
 constexpr int kCandidatesRefined = 3;
@@ -47,17 +47,10 @@ void WritePpm(const char* path, const Picture& picture) {
 
 Picture RenderFrame(OffscreenWindow& window, int scene, CursorPos cursor, long ms) {
   DrawFrame(FrameInput{scene, SceneClock(0, static_cast<std::uint32_t>(ms)), cursor});
-  Picture bottomUp(static_cast<std::size_t>(gResX) * gResY * 3);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(0, 0, gResX, gResY, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
-  Picture topDown(bottomUp.size());
-  const std::size_t row = static_cast<std::size_t>(gResX) * 3;
-  for (int y = 0; y < gResY; ++y) {
-    std::copy_n(bottomUp.begin() + static_cast<std::ptrdiff_t>((gResY - 1 - y) * row), row,
-                topDown.begin() + static_cast<std::ptrdiff_t>(y * row));
-  }
+  Picture picture;
+  ReadPictureRows(gResX, gResY, picture);
   window.SwapBuffers();
-  return topDown;
+  return picture;
 }
 
 long DifferingPixels(const Picture& a, const Picture& b) {

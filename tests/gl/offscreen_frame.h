@@ -11,6 +11,7 @@
 
 #include "host/frame.h"
 #include "platform/offscreen/offscreen_window.h"
+#include "platform/offscreen/picture_readback.h"
 #include "screen.h"
 
 struct Pixel {
@@ -35,15 +36,13 @@ class OffscreenFrame : public ::testing::Test {
 
   // The whole picture as RGB rows from the top.
   std::vector<Pixel> ReadPicture() const {
-    std::vector<Pixel> bottomUp(gResX * gResY);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, gResX, gResY, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
-    std::vector<Pixel> topDown(bottomUp.size());
-    for (int row = 0; row < gResY; ++row) {
-      std::copy_n(bottomUp.begin() + (gResY - 1 - row) * gResX, gResX,
-                  topDown.begin() + row * gResX);
+    std::vector<std::uint8_t> rows;
+    ReadPictureRows(gResX, gResY, rows);
+    std::vector<Pixel> pixels(rows.size() / 3);
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+      pixels[i] = Pixel{rows[3 * i], rows[3 * i + 1], rows[3 * i + 2]};
     }
-    return topDown;
+    return pixels;
   }
 
   Pixel ReadPixel(int x, int y) const {

@@ -10,9 +10,6 @@
 // An 800 x 600 picture as rows from the top, 3 bytes (R, G, B) per pixel.
 using RgbPicture = std::vector<std::uint8_t>;
 
-// Reads the frame just drawn (before its swap) into picture.
-void ReadFrame(RgbPicture& picture);
-
 // Draws one frame through DrawFrame, reads it into picture before the swap, then swaps as
 // the demo does after every frame.
 void CaptureFrame(OffscreenWindow& window, const FrameInput& input, RgbPicture& picture);

@@ -10,6 +10,7 @@
 #include "host/scene_loop.h"
 #include "interrupt.h"
 #include "pending_file.h"
+#include "platform/offscreen/picture_readback.h"
 #include "progress.h"
 #include "report.h"
 #include "screen.h"
@@ -51,7 +52,7 @@ std::int64_t RenderVideoFrames(OffscreenWindow& window, std::int64_t frames, int
   RgbPicture picture;
   std::int64_t accepted = 0;
   window.beforeSwap = [&] {
-    ReadFrame(picture);
+    ReadPictureRows(gResX, gResY, picture);
     const bool more = sink(clock.Frame(), picture);
     if (more) ++accepted;
     clock.FrameDone(more);
