@@ -1,6 +1,8 @@
 // The music component: a tracker module played through the sound device.
 #pragma once
 
+#include <string>
+
 // An opaque handle to a loaded music module; nullptr when no song could be loaded.
 struct Song;
 
@@ -8,6 +10,8 @@ class MusicOutput {
  public:
   virtual ~MusicOutput() = default;
 
+  // The folder the program was started from, where its music may lie; "" when unknown.
+  virtual std::string ProgramDirectory() const = 0;
   // A failed start or load must leave the other calls harmless.
   virtual void StartMixer(int mixRate, int maxChannels, unsigned flags) = 0;
   virtual Song* LoadSong(const char* path) = 0;

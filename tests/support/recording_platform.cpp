@@ -1,6 +1,8 @@
 // The recording platform: every call recorded, the clock and the messages scripted.
 #include "recording_platform.h"
 
+#include "platform/sdl/program_directory.h"
+
 namespace {
 
 // A song handle that stands for a loaded module; it is never dereferenced.
@@ -24,6 +26,8 @@ const char* MessageName(MessageType type) {
 }
 
 }  // namespace
+
+RecordingPlatform::RecordingPlatform() : programDirectory_(RunningProgramDirectory()) {}
 
 void RecordingPlatform::SetTicks(std::uint32_t value) { fixedTicks_ = value; }
 
@@ -86,6 +90,12 @@ long RecordingPlatform::DefWindowProc(const Message&) {
   Record("DefWindowProc");
   return kDefaultResult;
 }
+
+void RecordingPlatform::SetProgramDirectory(std::string directory) {
+  programDirectory_ = std::move(directory);
+}
+
+std::string RecordingPlatform::ProgramDirectory() const { return programDirectory_; }
 
 void RecordingPlatform::StartMixer(int mixRate, int maxChannels, unsigned flags) {
   Record("StartMixer " + std::to_string(mixRate) + " " + std::to_string(maxChannels) + " " +

@@ -13,12 +13,16 @@
 
 class RecordingPlatform final : public Platform {
  public:
+  RecordingPlatform();
+
   // The script. GetTickCount returns ticks() when it is set, else the last SetTicks value.
   std::function<std::uint32_t()> ticks;
   // Runs in SwapBuffers with the 1-based frame number.
   std::function<void(int frame)> onSwap;
   void SetTicks(std::uint32_t ticks);
   void QueueMessage(const Message& message);
+  // What ProgramDirectory returns; the real program's folder until set.
+  void SetProgramDirectory(std::string directory);
 
   // What happened: one entry per call, in order ("SwapBuffers", "FreeSong", "Peek Other", ...).
   // Tick and cursor reads are not recorded.
@@ -45,6 +49,7 @@ class RecordingPlatform final : public Platform {
   // The value DefWindowProc returns, so a test can see that a result was passed through.
   static constexpr long kDefaultResult = 0x5eed;
 
+  std::string ProgramDirectory() const override;
   void StartMixer(int mixRate, int maxChannels, unsigned flags) override;
   Song* LoadSong(const char* path) override;
   void PlaySong(Song* song) override;
@@ -58,4 +63,5 @@ class RecordingPlatform final : public Platform {
   std::deque<Message> queue_;
   std::vector<std::string> calls_;
   std::vector<std::uint32_t> frameTicks_;
+  std::string programDirectory_;
 };
