@@ -17,8 +17,9 @@
 #include "capture/interrupt.h"
 #include "host/frame.h"
 #include "host/gl_context.h"
-#include "platform/picture_target.h"
-#include "platform/scripted_platform.h"
+#include "platform/offscreen/offscreen_window.h"
+#include "platform/sdl/picture_target.h"
+#include "scenes/scene_table.h"
 #include "screen.h"
 
 namespace {
@@ -27,8 +28,7 @@ constexpr long kDefaultFrames = 600;
 constexpr long kMaxFrames = 1000000;
 constexpr long kMaxScreenSide = 16384;
 constexpr int kWarmUpFrames = 20;
-constexpr float kSceneOneEnd = 3.1f;  // scene 1's clock runs to about 3.1
-constexpr float kSceneTwoSpan = 6;    // scene 2 has no end; one minute of it is sampled
+constexpr float kEndlessSpan = 6;  // of a scene with no end, one minute is sampled
 
 // Cursor positions over the picture: centre, edges and corners, visited in turn.
 constexpr CursorPos kCursors[] = {{400, 300}, {0, 300},   {799, 300}, {400, 0},  {400, 599},
@@ -101,14 +101,12 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 // The drawable the frames go to, and on a screen of another size the picture's scaling.
 class Surface {
  public:
-  Surface() : platform_(ScriptedPlatform::Graphics::Offscreen) {}
-
   bool Open(const Options& options, std::string& error) {
-    if (!options.screen) return open_ = OpenFrameSurface(platform_, error);
+    if (!options.screen) return open_ = OpenFrameSurface(window_, error);
     screen_ = *options.screen;
-    if (!platform_.CreateDemoWindow(screen_.width, screen_.height) || !EnableOpenGL(platform_)) {
-      error = platform_.ErrorText();
-      platform_.DestroyDemoWindow();
+    if (!window_.CreateDemoWindow(screen_.width, screen_.height) || !EnableOpenGL(window_)) {
+      error = window_.ErrorText();
+      window_.DestroyDemoWindow();
       return false;
     }
     open_ = true;
@@ -123,24 +121,23 @@ class Surface {
 
   ~Surface() {
     if (target_) target_->Release();
-    if (open_) CloseFrameSurface(platform_);
+    if (open_) CloseFrameSurface(window_);
   }
 
   // One frame as the demo draws and shows it, finished so that its whole cost is counted.
   double TimeFrame(int scene, float t, CursorPos cursor) {
-    platform_.SetCursor(cursor.x, cursor.y);
     const auto start = std::chrono::steady_clock::now();
-    DrawFrame(platform_, scene, t);
+    DrawFrame(FrameInput{scene, t, cursor});
     if (target_) target_->Present();
     glFinish();
     const auto end = std::chrono::steady_clock::now();
-    platform_.SwapBuffers();
+    window_.SwapBuffers();
     if (target_) target_->Prepare(screen_.width, screen_.height);
     return std::chrono::duration<double, std::milli>(end - start).count();
   }
 
  private:
-  ScriptedPlatform platform_;
+  OffscreenWindow window_;
   bool open_ = false;
   Rect screen_;
   std::optional<PictureTarget> target_;
@@ -184,13 +181,13 @@ int Run(const Options& options) {
   std::printf(", %ld frames per scene, cursor over %zu positions\n", options.frames,
               sizeof(kCursors) / sizeof(kCursors[0]));
   std::fflush(stdout);
-  const float spans[] = {kSceneOneEnd, kSceneTwoSpan};
-  for (int scene = 1; scene <= 2; ++scene) {
-    const std::optional<Figures> figures =
-        MeasureScene(surface, scene, spans[scene - 1], options.frames);
+  for (int scene = 1; scene <= kSceneCount; ++scene) {
+    const float end = SceneNumber(scene).endsPast;
+    const float span = end == kNeverEnds ? kEndlessSpan : end;
+    const std::optional<Figures> figures = MeasureScene(surface, scene, span, options.frames);
     if (!figures) break;
     std::printf("scene %d (t 0 ... %.1f): median %.2f ms, p99 %.2f ms, %.0f frames/s\n", scene,
-                static_cast<double>(spans[scene - 1]), figures->medianMs, figures->p99Ms,
+                static_cast<double>(span), figures->medianMs, figures->p99Ms,
                 figures->framesPerSecond);
     std::fflush(stdout);
   }

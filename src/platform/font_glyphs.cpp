@@ -7,9 +7,9 @@
 
 #include <memory>
 
-namespace {
+#include "mono_glyph.h"
 
-constexpr int kDemoFontPixelEm = 36;
+namespace {
 
 template <typename T, void (*Release)(T*)>
 struct Releaser {
@@ -48,14 +48,15 @@ GlyphBitmap RenderGlyph(FT_Face face, unsigned long code) {
 
 }  // namespace
 
-FontFace MatchBoldFace(const char* family) {
+FontFace MatchFace(const char* family, FontWeight weight) {
   FontFace match;
   const ConfigHandle config(FcInitLoadConfigAndFonts());
   if (!config) return match;
   const PatternHandle pattern(FcPatternCreate());
   if (!pattern) return match;
   FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
-  FcPatternAddInteger(pattern.get(), FC_WEIGHT, FC_WEIGHT_BOLD);
+  FcPatternAddInteger(pattern.get(), FC_WEIGHT,
+                      weight == FontWeight::Bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
   FcPatternAddInteger(pattern.get(), FC_SLANT, FC_SLANT_ROMAN);
   FcConfigSubstitute(config.get(), pattern.get(), FcMatchPattern);
   FcDefaultSubstitute(pattern.get());
@@ -85,6 +86,6 @@ std::vector<GlyphBitmap> RasteriseGlyphs(const FontFace& face, int pixelEm) {
   return glyphs;
 }
 
-std::vector<GlyphBitmap> LoadDemoFontGlyphs() {
-  return RasteriseGlyphs(MatchBoldFace("Helvetica"), kDemoFontPixelEm);
+std::vector<GlyphBitmap> LoadFontGlyphs(const FontChoice& font) {
+  return RasteriseGlyphs(MatchFace(font.family, font.weight), font.pixelEm);
 }

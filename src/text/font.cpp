@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "glyph_row.h"
-#include "platform/font_glyphs.h"
+#include "glyphs.h"
 
 namespace {
 
@@ -86,9 +86,7 @@ void CompileGlyph(GLuint list, const GlyphBitmap& glyph) {
 
 void SetTextDrawing(TextDrawing choice) { drawing = choice; }
 
-void BuildFont() { BuildFontFrom(LoadDemoFontGlyphs()); }
-
-void BuildFontFrom(const std::vector<GlyphBitmap>& glyphs) {
+void BuildFont(const std::vector<GlyphBitmap>& glyphs) {
   base = 0;
   fontGlyphs.clear();
   if (glyphs.size() != kGlyphCount) return;

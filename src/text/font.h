@@ -3,16 +3,12 @@
 
 #include <vector>
 
-#include "platform/mono_glyph.h"
-
-// Builds the demo's font (bold Helvetica, 36-pixel em) into 96 display lists, one per code
-// 32..127. Needs a current GL context. Without a usable font nothing is built and text draws
-// nothing.
-void BuildFont();
+#include "glyphs.h"
 
 // Compiles the given glyphs for codes 32..127 (index code - 32) into fresh display lists and
-// makes them the font glPrint uses. Anything but exactly 96 glyphs leaves no font.
-void BuildFontFrom(const std::vector<GlyphBitmap>& glyphs);
+// makes them the font glPrint uses. Needs a current GL context. Anything but exactly 96
+// glyphs (as when no usable font was found) leaves no font, and text draws nothing.
+void BuildFont(const std::vector<GlyphBitmap>& glyphs);
 
 // How glPrint draws. Merged (the demo's) composes the whole text into one bitmap drawn by one
 // glBitmap, with the pixels and final raster position the per-glyph display lists give;

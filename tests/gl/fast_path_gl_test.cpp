@@ -61,8 +61,7 @@ class FastPathGL : public OffscreenFrame {
   std::vector<Pixel> DrawWith(CubeDrawing cubes, TextDrawing text, const Moment& m) {
     SetCubeDrawing(cubes);
     SetTextDrawing(text);
-    platform.SetCursor(m.cursor.x, m.cursor.y);
-    DrawFrame(platform, m.scene, m.t);
+    DrawFrame(FrameInput{m.scene, m.t, m.cursor});
     return ReadPicture();
   }
 };

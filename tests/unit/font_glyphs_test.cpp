@@ -7,6 +7,8 @@
 #include <fstream>
 #include <string>
 
+#include "text/demo_font.h"
+
 namespace {
 
 const GlyphBitmap& Glyph(const std::vector<GlyphBitmap>& glyphs, char code) {
@@ -16,14 +18,14 @@ const GlyphBitmap& Glyph(const std::vector<GlyphBitmap>& glyphs, char code) {
 }  // namespace
 
 TEST(FontGlyphs, HelveticaBoldResolvesToAnInstalledBoldFace) {
-  const FontFace face = MatchBoldFace("Helvetica");
+  const FontFace face = MatchFace(kDemoFont.family, kDemoFont.weight);
   ASSERT_FALSE(face.file.empty());
   EXPECT_NE(face.file.find("Bold"), std::string::npos) << face.file;
   EXPECT_TRUE(std::ifstream(face.file).good()) << face.file;
 }
 
 TEST(FontGlyphs, DemoFontGlyphsStandOnTheBaselineAtA36PixelEm) {
-  const std::vector<GlyphBitmap> glyphs = LoadDemoFontGlyphs();
+  const std::vector<GlyphBitmap> glyphs = LoadFontGlyphs(kDemoFont);
   ASSERT_EQ(glyphs.size(), static_cast<std::size_t>(kGlyphCount));
   const GlyphBitmap& space = Glyph(glyphs, ' ');
   EXPECT_EQ(space.width, 0);

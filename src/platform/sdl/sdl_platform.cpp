@@ -2,9 +2,10 @@
 #include "sdl_platform.h"
 
 #include "display_diagnosis.h"
-#include "letterbox.h"
+#include "platform/letterbox.h"
 #include "program_directory.h"
 #include "quiet_stderr.h"
+#include "sdl_gl.h"
 
 namespace {
 
@@ -57,13 +58,7 @@ bool SdlPlatform::CreateDemoWindow(int width, int height) {
 
 bool SdlPlatform::OpenWindow() {
   if (cursorHidden_) SDL_ShowCursor(SDL_DISABLE);
-  // On X11 the surface format is fixed when the window is made, so the pixel format is
-  // requested here rather than with the context.
-  SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
-  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+  RequestDemoPixelFormat();
   // Changing the real display mode is fragile, so the window covers the desktop as it is and
   // the picture is scaled onto it.
   const Uint32 flags =
@@ -126,9 +121,7 @@ void SdlPlatform::DeleteGLContext() {
   if (context_ == nullptr) return;
   target_->Release();
   target_.reset();
-  SDL_GL_MakeCurrent(window_, nullptr);
-  SDL_GL_DeleteContext(context_);
-  context_ = nullptr;
+  DeleteGLContextOf(window_, context_);
 }
 
 void SdlPlatform::DestroyDemoWindow() {

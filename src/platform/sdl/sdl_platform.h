@@ -1,4 +1,4 @@
-// The real platform: SDL2 window, GL context, events, clock and audio.
+// The real platform on Linux (and the web): SDL2 window, GL context, events, clock and audio.
 #pragma once
 
 #include <SDL.h>
@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
-#include "frame_pacer.h"
+#include "platform/frame_pacer.h"
 #include "module_player.h"
 #include "picture_target.h"
-#include "platform.h"
+#include "platform/platform.h"
 
 class SdlPlatform final : public Platform {
  public:

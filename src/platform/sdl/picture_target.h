@@ -4,7 +4,7 @@
 
 #include <GL/gl.h>
 
-#include "letterbox.h"
+#include "platform/letterbox.h"
 
 class PictureTarget {
  public:
