@@ -10,6 +10,13 @@
 // glyphs (as when no usable font was found) leaves no font, and text draws nothing.
 void BuildFont(const std::vector<GlyphBitmap>& glyphs);
 
+// How glPrint draws. Merged (the demo's) composes the whole text into one bitmap drawn by one
+// glBitmap, with the pixels and final raster position the per-glyph display lists give;
+// PerGlyph calls the lists, and is kept as the reference the tests compare with. Feedback and
+// selection modes always get the lists, so they see one bitmap token per glyph.
+enum class TextDrawing { Merged, PerGlyph };
+void SetTextDrawing(TextDrawing drawing);
+
 // Formats like printf into a 256-character buffer, cutting what does not fit, and draws the
 // text at the current raster position in the current raster colour, advancing it.
 void glPrint(const char* format, ...) __attribute__((format(printf, 1, 2)));
