@@ -1,4 +1,4 @@
-// SDL2 implementation of the platform: a borderless full-screen window showing the picture.
+// SDL2 implementation of the platform: a full-screen or resizable window showing the picture.
 #include "sdl_platform.h"
 
 #include "display_diagnosis.h"
@@ -19,7 +19,7 @@ bool ShowsOnScreen() {
 
 }  // namespace
 
-SdlPlatform::SdlPlatform() { SDL_Init(0); }
+SdlPlatform::SdlPlatform(WindowMode mode) : windowMode_(mode) { SDL_Init(0); }
 
 SdlPlatform::~SdlPlatform() {
   DeleteGLContext();
@@ -64,15 +64,9 @@ bool SdlPlatform::OpenWindow() {
   SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
   SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-  // Changing the real display mode is fragile, so the window covers the desktop as it is and
+  // Changing the real display mode is fragile, so full screen covers the desktop as it is and
   // the picture is scaled onto it.
-  const Uint32 flags =
-      SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP;
-  // The window is made as large as the screen too, for display servers with no window
-  // manager to carry out the full-screen request.
-  SDL_Rect screen{0, 0, pictureWidth_, pictureHeight_};
-  SDL_GetDisplayBounds(0, &screen);
-  window_ = SDL_CreateWindow("OpenGL Sample", screen.x, screen.y, screen.w, screen.h, flags);
+  window_ = windowMode_.Create("OpenGL Sample", pictureWidth_, pictureHeight_, SDL_WINDOW_OPENGL);
   if (window_ == nullptr) {
     FailWith("cannot create the window");
     return false;
@@ -147,9 +141,10 @@ void SdlPlatform::Sleep(std::uint32_t milliseconds) { SDL_Delay(milliseconds); }
 CursorPos SdlPlatform::GetCursorPos() const {
   CursorPos cursor;
   if (window_ == nullptr) return cursor;
-  // The window covers the screen, so the pointer is always over it and the position SDL keeps
-  // from the window's motion events is the cursor's. (SDL's global query is no better: on X11
-  // it is refreshed only by raw device motion, which a warped pointer does not produce.)
+  // The position SDL keeps from the window's motion events is the cursor's: full screen the
+  // pointer is always over the window, and in a window it steers while over it. (SDL's global
+  // query is no better: on X11 it is refreshed only by raw device motion, which a warped
+  // pointer does not produce.)
   SDL_GetMouseState(&cursor.x, &cursor.y);
   int windowWidth = 0;
   int windowHeight = 0;
@@ -168,6 +163,7 @@ bool SdlPlatform::PeekMessage(Message& message) {
   SDL_Event event;
   if (SDL_PollEvent(&event) == 0) return false;
   message = Message{};
+  if (windowMode_.SwitchOnKey(window_, event)) return true;
   switch (event.type) {
     case SDL_QUIT:
       message.type = MessageType::Close;

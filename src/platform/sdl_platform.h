@@ -9,10 +9,11 @@
 #include "module_player.h"
 #include "picture_target.h"
 #include "platform.h"
+#include "sdl_window_mode.h"
 
 class SdlPlatform final : public Platform {
  public:
-  SdlPlatform();
+  explicit SdlPlatform(WindowMode mode = WindowMode::FullScreen);
   ~SdlPlatform() override;
   SdlPlatform(const SdlPlatform&) = delete;
   SdlPlatform& operator=(const SdlPlatform&) = delete;
@@ -41,12 +42,13 @@ class SdlPlatform final : public Platform {
 
  private:
   void FailWith(const char* what);
-  // Creates the hidden full-screen window once video is up.
+  // Creates the hidden window once video is up.
   bool OpenWindow();
   void ChooseRenderTarget();
 
   bool videoStarted_ = false;
   bool cursorHidden_ = false;
+  SdlWindowMode windowMode_;
   SDL_Window* window_ = nullptr;
   SDL_GLContext context_ = nullptr;
   int pictureWidth_ = 0;
