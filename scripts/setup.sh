@@ -11,10 +11,53 @@ demo_packages=(
   xvfb xauth xdotool imagemagick sox ffmpeg
 )
 
+# The Windows leg: the cross compilers, Wine with Mesa's GL for 32-bit programs, and what
+# `apt-get source libopenmpt` needs. The 64-bit Wine and compiler run the Windows tests on
+# kernels that cannot run 32-bit code (see windows_test_preset).
+windows_packages=(
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix dpkg-dev
+  wine wine64 wine32:i386 libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386
+)
+
 install_missing_packages() {
+  install_packages "${demo_packages[@]}"
+}
+
+# Adds the i386 architecture and a deb-src twin of the Debian entry (for Debian's libopenmpt
+# source package), both only once, then installs the Windows leg's missing packages.
+install_windows_packages() {
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  local updated=0
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo[@]}" dpkg --add-architecture i386
+    updated=1
+  fi
+  local sources=/etc/apt/sources.list.d/debian.sources
+  local source_twin=/etc/apt/sources.list.d/demo-deb-src.sources
+  if [ -f "$sources" ] && [ ! -f "$source_twin" ] &&
+    ! grep -rqs '^Types:.*deb-src\|^deb-src' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+    sed 's/^Types: deb$/Types: deb-src/' "$sources" | "${sudo[@]}" tee "$source_twin" >/dev/null
+    updated=1
+  fi
+  [ $updated -eq 1 ] && "${sudo[@]}" apt-get update -qq
+  install_packages "${windows_packages[@]}"
+}
+
+# The preset whose tests run under Wine here: the 32-bit program where the kernel runs 32-bit
+# code, else its 64-bit twin (the kernel may be booted with ia32 emulation off).
+windows_test_preset() {
+  if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    echo windows
+  else
+    echo windows64
+  fi
+}
+
+install_packages() {
   local missing=()
   local package
-  for package in "${demo_packages[@]}"; do
+  for package in "$@"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
       missing+=("$package")
     fi

@@ -1,44 +1,9 @@
-// libopenmpt behind the module decoder: file reading, decoding and rendering.
+// libopenmpt behind the module decoder: decoding and rendering.
 #include "module_decoder.h"
 
-#include <fcntl.h>
 #include <libopenmpt/libopenmpt.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-
-bool ReadModuleFile(const char* path, std::vector<std::uint8_t>& bytes, std::string& why) {
-  const int file = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (file < 0) {
-    why = std::string("cannot open ") + path + ": " + std::strerror(errno);
-    return false;
-  }
-  struct stat status {};
-  bool ok = fstat(file, &status) == 0;
-  if (!ok) {
-    why = std::string("cannot examine ") + path + ": " + std::strerror(errno);
-  } else if (!S_ISREG(status.st_mode)) {
-    why = std::string(path) + " is not a regular file";
-    ok = false;
-  }
-  std::uint8_t chunk[65536];
-  while (ok) {
-    const ssize_t got = read(file, chunk, sizeof chunk);
-    if (got > 0) {
-      bytes.insert(bytes.end(), chunk, chunk + got);
-    } else if (got == 0) {
-      break;
-    } else if (errno != EINTR) {
-      why = std::string("cannot read ") + path + ": " + std::strerror(errno);
-      ok = false;
-    }
-  }
-  close(file);
-  return ok;
-}
 
 openmpt_module* DecodeModule(const std::uint8_t* bytes, std::size_t size, std::string& why) {
   int error = OPENMPT_ERROR_OK;

@@ -2,7 +2,6 @@
 #include "picture_target.h"
 
 #include <GL/glext.h>
-#include <SDL.h>
 
 struct PictureTarget::Functions {
   PFNGLGENFRAMEBUFFERSPROC genFramebuffers;
@@ -20,28 +19,29 @@ struct PictureTarget::Functions {
 namespace {
 
 template <typename F>
-bool Load(F& function, const char* name) {
-  function = reinterpret_cast<F>(SDL_GL_GetProcAddress(name));
+bool Load(GlFunctionLoader loader, F& function, const char* name) {
+  function = reinterpret_cast<F>(loader(name));
   return function != nullptr;
 }
 
 }  // namespace
 
-PictureTarget::PictureTarget(int pictureWidth, int pictureHeight)
-    : pictureWidth_(pictureWidth), pictureHeight_(pictureHeight) {}
+PictureTarget::PictureTarget(int pictureWidth, int pictureHeight, GlFunctionLoader loader)
+    : pictureWidth_(pictureWidth), pictureHeight_(pictureHeight), loader_(loader) {}
 
 bool PictureTarget::LoadFunctions() {
   static Functions functions;
-  static const bool loaded = Load(functions.genFramebuffers, "glGenFramebuffers") &&
-                             Load(functions.deleteFramebuffers, "glDeleteFramebuffers") &&
-                             Load(functions.bindFramebuffer, "glBindFramebuffer") &&
-                             Load(functions.genRenderbuffers, "glGenRenderbuffers") &&
-                             Load(functions.deleteRenderbuffers, "glDeleteRenderbuffers") &&
-                             Load(functions.bindRenderbuffer, "glBindRenderbuffer") &&
-                             Load(functions.renderbufferStorage, "glRenderbufferStorage") &&
-                             Load(functions.framebufferRenderbuffer, "glFramebufferRenderbuffer") &&
-                             Load(functions.checkFramebufferStatus, "glCheckFramebufferStatus") &&
-                             Load(functions.blitFramebuffer, "glBlitFramebuffer");
+  static const bool loaded =
+      Load(loader_, functions.genFramebuffers, "glGenFramebuffers") &&
+      Load(loader_, functions.deleteFramebuffers, "glDeleteFramebuffers") &&
+      Load(loader_, functions.bindFramebuffer, "glBindFramebuffer") &&
+      Load(loader_, functions.genRenderbuffers, "glGenRenderbuffers") &&
+      Load(loader_, functions.deleteRenderbuffers, "glDeleteRenderbuffers") &&
+      Load(loader_, functions.bindRenderbuffer, "glBindRenderbuffer") &&
+      Load(loader_, functions.renderbufferStorage, "glRenderbufferStorage") &&
+      Load(loader_, functions.framebufferRenderbuffer, "glFramebufferRenderbuffer") &&
+      Load(loader_, functions.checkFramebufferStatus, "glCheckFramebufferStatus") &&
+      Load(loader_, functions.blitFramebuffer, "glBlitFramebuffer");
   if (loaded) gl_ = &functions;
   return loaded;
 }

@@ -6,9 +6,13 @@
 
 #include "letterbox.h"
 
+// Looks up a GL function by name in the current context (SDL_GL_GetProcAddress,
+// wglGetProcAddress); nullptr when the context lacks it.
+using GlFunctionLoader = void* (*)(const char* name);
+
 class PictureTarget {
  public:
-  PictureTarget(int pictureWidth, int pictureHeight);
+  PictureTarget(int pictureWidth, int pictureHeight, GlFunctionLoader loader);
   PictureTarget(const PictureTarget&) = delete;
   PictureTarget& operator=(const PictureTarget&) = delete;
 
@@ -26,6 +30,7 @@ class PictureTarget {
 
   int pictureWidth_;
   int pictureHeight_;
+  GlFunctionLoader loader_;
   int drawableWidth_ = 0;
   int drawableHeight_ = 0;
   bool offscreen_ = false;

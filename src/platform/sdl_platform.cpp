@@ -83,7 +83,7 @@ bool SdlPlatform::CreateGLContext() {
   }
   SDL_GL_MakeCurrent(window_, context_);
   SDL_GL_SetSwapInterval(1);  // vsync where the driver offers it; frames go on without it
-  target_.emplace(pictureWidth_, pictureHeight_);
+  target_.emplace(pictureWidth_, pictureHeight_, SDL_GL_GetProcAddress);
   ChooseRenderTarget();
   return true;
 }

@@ -7,7 +7,8 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "platform/font_glyphs.h"
+#include "demo_glyphs.h"
+#include "font_choice.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ void CompileGlyph(GLuint list, const GlyphBitmap& glyph) {
 
 }  // namespace
 
-void BuildFont() { BuildFontFrom(LoadDemoFontGlyphs()); }
+void BuildFont() { BuildFontFrom(DemoFontGlyphs()); }
 
 void BuildFontFrom(const std::vector<GlyphBitmap>& glyphs) {
   base = 0;

@@ -3,11 +3,10 @@
 
 #include <vector>
 
-#include "platform/mono_glyph.h"
+#include "glyph_bitmap.h"
 
-// Builds the demo's font (bold Helvetica, 36-pixel em) into 96 display lists, one per code
-// 32..127. Needs a current GL context. Without a usable font nothing is built and text draws
-// nothing.
+// Builds the demo's font (the glyph table made at build time from the face in font_choice.h)
+// into 96 display lists, one per code 32..127. Needs a current GL context.
 void BuildFont();
 
 // Compiles the given glyphs for codes 32..127 (index code - 32) into fresh display lists and

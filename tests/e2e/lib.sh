@@ -2,6 +2,10 @@
 # Each test script runs itself again inside xvfb-run (see run_under_xvfb).
 set -euo pipefail
 
+# Deadlines of the waits below are multiplied by this (a program under Wine starts and stops
+# more slowly).
+readonly WAIT_FACTOR=${E2E_WAIT_FACTOR:-1}
+
 fail() {
   echo "FAIL: $*" >&2
   exit 1
@@ -25,7 +29,7 @@ start_demo() {
 
 # Waits up to $1 seconds for the demo's window to be mapped; prints its id.
 wait_for_window() {
-  local deadline=$((SECONDS + $1))
+  local deadline=$((SECONDS + $1 * WAIT_FACTOR))
   local id=""
   while [ $SECONDS -le $deadline ]; do
     id=$(xdotool search --onlyvisible --name "OpenGL Sample" 2>/dev/null | head -n 1 || true)
@@ -38,7 +42,7 @@ wait_for_window() {
 
 # Waits up to $1 seconds for the demo to exit; fails if it is still running. Sets DEMO_STATUS.
 wait_for_exit() {
-  local limit=$(($1 * 10))
+  local limit=$(($1 * 10 * WAIT_FACTOR))
   local tenths=0
   while kill -0 "$DEMO_PID" 2>/dev/null; do
     if [ $tenths -ge $limit ]; then
@@ -56,7 +60,7 @@ wait_for_exit() {
 
 # Waits up to $1 seconds until the screen pixel ($2, $3) has the colour $4 ("r,g,b").
 wait_for_pixel() {
-  local limit=$(($1 * 10))
+  local limit=$(($1 * 10 * WAIT_FACTOR))
   local tenths=0
   while [ "$(screen_pixel "$2" "$3")" != "$4" ]; do
     [ $tenths -ge $limit ] && fail "pixel ($2, $3) is $(screen_pixel "$2" "$3"), not $4, after $1 s"

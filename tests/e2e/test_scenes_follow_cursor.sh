@@ -13,13 +13,13 @@ readonly TOLERANCE=50
 # Every nearby frame drawn for the centred cursor must differ in at least this many pixels.
 readonly WRONG_CURSOR_MINIMUM=5000
 # The scene clock starts at most this long after launch (window, context, music, font).
-readonly STARTUP_MS=3000
+readonly STARTUP_MS=$((3000 * WAIT_FACTOR))
 # Scene 2's clock starts when scene 1's first reads past 3.1, i.e. 31,001 ms.
 readonly SCENE_TWO_OFFSET_MS=31001
 # The frame on the screen was drawn at most this long before the screenshot.
 readonly FRAME_AGE_MS=500
 
-readonly MATCH_FRAME=${DEMO_BUILD_DIR}/match_frame
+readonly MATCH_FRAME=${MATCH_FRAME:-${DEMO_BUILD_DIR}/match_frame}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # KEEP_E2E_WORK=1 keeps the screenshots and the matched frames for a look.

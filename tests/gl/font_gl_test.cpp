@@ -6,8 +6,8 @@
 #include <cmath>
 #include <string>
 
-#include "platform/font_glyphs.h"
 #include "text/font.h"
+#include "text/font_choice.h"
 #include "text/typed_lines.h"
 #include "text_canvas.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/font_glyphs.h"
 #include "text/font.h"
+#include "text/font_choice.h"
 #include "text_canvas.h"
 
 namespace {

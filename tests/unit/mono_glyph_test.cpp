@@ -1,5 +1,5 @@
 // Repacking 1-bit glyph images (top-down rows with padded pitch) into glBitmap rows.
-#include "platform/mono_glyph.h"
+#include "mono_glyph.h"
 
 #include <gtest/gtest.h>
 

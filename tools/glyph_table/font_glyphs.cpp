@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kDemoFontPixelEm = 36;
-
 template <typename T, void (*Release)(T*)>
 struct Releaser {
   void operator()(T* object) const { Release(object); }
@@ -83,8 +81,4 @@ std::vector<GlyphBitmap> RasteriseGlyphs(const FontFace& face, int pixelEm) {
     glyphs.push_back(RenderGlyph(ftFace.get(), static_cast<unsigned long>(code)));
   }
   return glyphs;
-}
-
-std::vector<GlyphBitmap> LoadDemoFontGlyphs() {
-  return RasteriseGlyphs(MatchBoldFace("Helvetica"), kDemoFontPixelEm);
 }

@@ -1,0 +1,68 @@
+# libopenmpt for the Windows build: Debian's source package, fetched with `apt-get source`
+# and built by cmake/libopenmpt/ as a static library with this build's cross compiler. Both
+# are cached outside the build folder (DEMO_DEPS_CACHE, else ~/.cache/demo-deps), keyed by
+# source version and compiler version, so fresh clones on the same machine build it once.
+# Defines the imported target openmpt_static.
+
+if(DEFINED ENV{DEMO_DEPS_CACHE})
+  set(deps_cache "$ENV{DEMO_DEPS_CACHE}")
+else()
+  set(deps_cache "$ENV{HOME}/.cache/demo-deps")
+endif()
+
+# The version `apt-get source` would fetch, from the name of the package's .dsc file.
+execute_process(COMMAND apt-get source --print-uris libopenmpt
+  OUTPUT_VARIABLE uris ERROR_VARIABLE uris_error RESULT_VARIABLE uris_result)
+if(NOT uris_result EQUAL 0 OR NOT uris MATCHES "libopenmpt_([^ ]+)\\.dsc")
+  message(FATAL_ERROR "Cannot find Debian's libopenmpt source package (is a deb-src entry "
+    "configured? scripts/setup.sh adds one): ${uris_error}")
+endif()
+set(openmpt_version "${CMAKE_MATCH_1}")
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpfullversion
+  OUTPUT_VARIABLE compiler_version OUTPUT_STRIP_TRAILING_WHITESPACE)
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpmachine
+  OUTPUT_VARIABLE compiler_target OUTPUT_STRIP_TRAILING_WHITESPACE)
+set(openmpt_source "${deps_cache}/libopenmpt-${openmpt_version}-source")
+set(openmpt_prefix "${deps_cache}/libopenmpt-${openmpt_version}-${compiler_target}-gcc-${compiler_version}")
+
+# Each step works in a scratch folder and renames it into place when it is complete, so an
+# interrupted run never leaves a half-made cache entry behind.
+if(NOT EXISTS "${openmpt_source}/Makefile.am")
+  message(STATUS "Fetching libopenmpt ${openmpt_version} source into ${openmpt_source}")
+  set(scratch "${openmpt_source}.partial")
+  file(REMOVE_RECURSE "${scratch}")
+  file(MAKE_DIRECTORY "${scratch}")
+  execute_process(COMMAND apt-get source -qq libopenmpt WORKING_DIRECTORY "${scratch}"
+    RESULT_VARIABLE fetch_result)
+  file(GLOB unpacked LIST_DIRECTORIES true "${scratch}/libopenmpt-*/")
+  list(FILTER unpacked EXCLUDE REGEX "\\.(dsc|gz|xz)$")
+  if(NOT fetch_result EQUAL 0 OR NOT unpacked)
+    message(FATAL_ERROR "apt-get source libopenmpt failed in ${scratch}")
+  endif()
+  file(RENAME "${unpacked}" "${openmpt_source}")
+  file(REMOVE_RECURSE "${scratch}")
+endif()
+
+if(NOT EXISTS "${openmpt_prefix}/lib/libopenmpt.a")
+  message(STATUS "Building libopenmpt ${openmpt_version} for Windows into ${openmpt_prefix} "
+    "(once per machine; several minutes)")
+  set(scratch "${openmpt_prefix}.partial")
+  file(REMOVE_RECURSE "${scratch}")
+  execute_process(
+    COMMAND ${CMAKE_COMMAND} -S "${CMAKE_CURRENT_LIST_DIR}/libopenmpt" -B "${scratch}/build"
+      -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE} -DCMAKE_BUILD_TYPE=Release
+      -DOPENMPT_SOURCE_DIR=${openmpt_source} -DCMAKE_INSTALL_PREFIX=${scratch}/install
+    COMMAND_ERROR_IS_FATAL ANY)
+  execute_process(COMMAND ${CMAKE_COMMAND} --build "${scratch}/build" -j 2
+    COMMAND_ERROR_IS_FATAL ANY)
+  execute_process(COMMAND ${CMAKE_COMMAND} --install "${scratch}/build"
+    COMMAND_ERROR_IS_FATAL ANY)
+  file(RENAME "${scratch}/install" "${openmpt_prefix}")
+  file(REMOVE_RECURSE "${scratch}")
+endif()
+
+add_library(openmpt_static STATIC IMPORTED)
+set_target_properties(openmpt_static PROPERTIES
+  IMPORTED_LOCATION "${openmpt_prefix}/lib/libopenmpt.a"
+  INTERFACE_INCLUDE_DIRECTORIES "${openmpt_prefix}/include"
+  INTERFACE_LINK_LIBRARIES "ole32;rpcrt4")

@@ -1,0 +1,33 @@
+// make_glyph_table OUT.cpp: rasterises the demo's font (text/font_choice.h) with fontconfig and
+// FreeType and writes it as C++ source defining DemoFontGlyphs(), so the demo carries its
+// glyphs and draws the same text on every machine and system.
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "font_glyphs.h"
+#include "glyph_source.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: make_glyph_table OUT.cpp\n");
+    return 2;
+  }
+  const FontFace face = MatchBoldFace(kDemoFontFamily);
+  const std::vector<GlyphBitmap> glyphs = RasteriseGlyphs(face, kDemoFontPixelEm);
+  if (glyphs.size() != static_cast<std::size_t>(kGlyphCount)) {
+    std::fprintf(stderr, "make_glyph_table: no usable bold \"%s\" font (fontconfig offered '%s')\n",
+                 kDemoFontFamily, face.file.c_str());
+    return 1;
+  }
+  const std::string source = GlyphTableSource(glyphs, face.file);
+  std::ofstream out(argv[1], std::ios::binary);
+  out << source;
+  out.close();
+  if (!out) {
+    std::perror(argv[1]);
+    return 1;
+  }
+  return 0;
+}
