@@ -16,12 +16,17 @@ make_release() {
 # How many pixels of the screenshot $1 are of the colour class $2: "yellow" (the cube
 # crosses' cubes; never in scene 1) or "blue" (the blob grid's lower layers; never in scene 2).
 count_colour() {
-  local test
+  # Each channel is thresholded to 0 or 1 (negated first where it must be low); the pixels
+  # where all three are 1 are counted.
+  local channels
   case "$2" in
-    yellow) test='r>0.6 && g>0.6 && b<0.4' ;;
-    blue) test='b>0.6 && g<0.4 && r<0.6' ;;
+    yellow) channels=(-channel R -threshold 60% -channel G -threshold 60%
+      -channel B -negate -threshold 60%) ;;
+    blue) channels=(-channel R -negate -threshold 40% -channel G -negate -threshold 60%
+      -channel B -threshold 60%) ;;
   esac
-  convert "$1" -fx "($test)?1:0" -format '%[fx:round(mean*w*h)]' info:
+  convert "$1" "${channels[@]}" +channel -separate -evaluate-sequence min \
+    -format '%[fx:round(mean*w*h)]' info:
 }
 
 # Waits up to $2 seconds until the screen shows scene $1: over 1000 pixels of its colour and

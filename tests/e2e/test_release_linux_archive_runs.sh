@@ -17,8 +17,10 @@ listing=$(cd "$work/unpacked" && find . -type f | sort | tr '\n' ' ')
 [ "$listing" = "./$name/README.txt ./$name/demo ./$name/music.xm ./$name/run " ] ||
   fail "the archive holds: $listing"
 folder="$work/unpacked/$name"
-grep -q "apt-get install .*libsdl2-2.0-0" "$folder/README.txt" ||
-  fail "README.txt names no Debian packages: $(cat "$folder/README.txt")"
+for package in libsdl2-2.0-0 libopenmpt0 libgl1-mesa-dri; do
+  grep -qw -- "$package" "$folder/README.txt" ||
+    fail "README.txt does not name $package: $(cat "$folder/README.txt")"
+done
 
 capture="$work/capture.f32"
 (cd "$folder" && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$capture" exec ./run) &
