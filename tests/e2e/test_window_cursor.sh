@@ -11,7 +11,7 @@ run_under_xvfb 1920x1080
 readonly TOLERANCE=50
 readonly WRONG_CURSOR_MINIMUM=5000
 readonly FRAME_AGE_MS=500
-readonly MATCH_FRAME=${DEMO_BUILD_DIR}/match_frame
+readonly MATCH_FRAME=${MATCH_FRAME:-${DEMO_BUILD_DIR}/match_frame}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 now_ms() { date +%s%3N; }
@@ -21,7 +21,7 @@ now_ms() { date +%s%3N; }
 # it; the tighter these bounds, the fewer moments match_frame has to draw.
 start_demo --window
 not_mapped=$(now_ms)
-deadline=$((SECONDS + 10))
+deadline=$((SECONDS + 10 * ${WAIT_FACTOR:-1}))
 while :; do
   polled=$(now_ms)
   window=$(xdotool search --onlyvisible --pid "$DEMO_PID" --name "OpenGL Sample" 2>/dev/null |
@@ -29,7 +29,7 @@ while :; do
   [ -n "$window" ] && break
   not_mapped=$polled
   kill -0 "$DEMO_PID" 2>/dev/null || fail "the demo exited before showing its window"
-  [ $SECONDS -le $deadline ] || fail "no demo window after 10 s"
+  [ $SECONDS -le $deadline ] || fail "no demo window after $((10 * ${WAIT_FACTOR:-1})) s"
   sleep 0.05
 done
 wait_for_picture 20
