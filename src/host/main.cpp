@@ -1,6 +1,6 @@
 // Process entry: the demo runs on the real platform, full screen or in a window.
 #include "demo_options.h"
-#include "platform/sdl_platform.h"
+#include "platform/sdl/sdl_platform.h"
 #include "win_main.h"
 
 int main(int argc, char** argv) {
