@@ -175,8 +175,12 @@ bool SdlPlatform::WaitForEvent(SDL_Event& event) {
   if (waitUs > 0 && SDL_WaitEventTimeout(&event, static_cast<int>((waitUs + 999) / 1000)) != 0) {
     return true;
   }
-  RequestDemoPixelFormat();
-  // Changing the real display mode is fragile, so full screen covers the desktop as it is and
+  pacer_->FrameStarted(waitUs > 0 ? NowUs() : now);
+  return false;
+}
+
+Message SdlPlatform::Translate(const SDL_Event& event) {
+  Message message;
   switch (event.type) {
     case SDL_QUIT:
       message.type = MessageType::Close;
@@ -203,7 +207,8 @@ bool SdlPlatform::PeekMessage(Message& message) {
   }
   SDL_Event event;
   if (SDL_PollEvent(&event) == 0 && !WaitForEvent(event)) return false;
-  message = Translate(event);
+  // Alt+Enter switches the window's mode and reaches the demo as an ordinary message.
+  message = windowMode_.SwitchOnKey(window_, event) ? Message{} : Translate(event);
   return true;
 }
 

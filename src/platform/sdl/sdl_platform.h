@@ -6,8 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "platform/frame_pacer.h"
 #include "module_player.h"
+#include "platform/frame_pacer.h"
+#include "platform/picture_target.h"
 #include "platform/platform.h"
 #include "sdl_window_mode.h"
 
