@@ -20,9 +20,10 @@ run_under_xvfb() {
   fi
 }
 
-# Starts the demo in the background from the build folder (where music.xm is); sets DEMO_PID.
+# Starts the demo with arguments $@ in the background from the build folder (where music.xm
+# is); sets DEMO_PID.
 start_demo() {
-  (cd "${DEMO_BUILD_DIR}" && exec "${DEMO}") &
+  (cd "${DEMO_BUILD_DIR}" && exec "${DEMO}" "$@") &
   DEMO_PID=$!
 }
 

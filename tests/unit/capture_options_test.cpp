@@ -35,6 +35,8 @@ TEST(CaptureOptions, AVideoNeedsOnlyAnOutputAndDefaultsTo75SecondsAt60Fps) {
   EXPECT_EQ(parsed.options.fps, 60);
   EXPECT_EQ(parsed.options.seconds, 75.0);
   EXPECT_FALSE(parsed.options.orbit);
+  EXPECT_EQ(parsed.options.width, 800);
+  EXPECT_EQ(parsed.options.height, 600);
 }
 
 TEST(CaptureOptions, VideoOptionsAreRead) {
@@ -45,6 +47,26 @@ TEST(CaptureOptions, VideoOptionsAreRead) {
   EXPECT_EQ(parsed.options.seconds, 2.5);
   EXPECT_TRUE(parsed.options.orbit);
   EXPECT_EQ(parsed.options.out, "clip.mp4");
+}
+
+TEST(CaptureOptions, TheVideoSizeIsReadAndMustBeEvenAndWithinLimits) {
+  ParsedCommandLine parsed = Parse({"--size", "1920x1080", "--out", "clip.mp4"});
+  ASSERT_EQ(parsed.outcome, ParsedCommandLine::Outcome::Run) << parsed.error;
+  EXPECT_EQ(parsed.options.width, 1920);
+  EXPECT_EQ(parsed.options.height, 1080);
+  parsed = Parse({"--size", "16x4320", "--out", "clip.mp4"});
+  ASSERT_EQ(parsed.outcome, ParsedCommandLine::Outcome::Run) << parsed.error;
+  EXPECT_EQ(parsed.options.width, 16);
+  EXPECT_EQ(parsed.options.height, 4320);
+
+  for (const char* size :
+       {"1921x1080", "1920x1081", "14x600", "800x14", "7682x600", "800x4322", "1920", "1920x",
+        "x1080", "1920*1080", "0x0", "-800x600", "800x600x2", " 800x600", "0x800x600"}) {
+    ExpectRefused({"--out", "v.mp4", "--size", size}, std::string("not '") + size + "'");
+  }
+  ExpectRefused({"--out", "v.mp4", "--size"}, "--size needs a value");
+  ExpectRefused({"--still", "--scene", "1", "--t", "0", "--size", "800x600", "--out", "f.png"},
+                "for videos");
 }
 
 TEST(CaptureOptions, StillOptionsAreReadAndTheCursorDefaultsToTheCentre) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # wine_run.sh PROGRAM.exe [ARGS...]: runs a Windows program under Wine in the prefix that
 # wine_prefix.sh made for this test run (DEMO_WINE_PREFIX_FILE), keeping its exit status.
-# With no PROGRAM, runs DEMO_ARGS (so the end-to-end scripts can start it as their DEMO).
+# With no PROGRAM (nothing, or options only), runs DEMO_ARGS with those options (so the
+# end-to-end scripts can start it as their DEMO).
 set -euo pipefail
 source "$(dirname "$0")/wine_loader.sh"
 if [ -n "${DEMO_WINE_PREFIX_FILE:-}" ]; then
@@ -10,5 +11,7 @@ if [ -n "${DEMO_WINE_PREFIX_FILE:-}" ]; then
 fi
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
-[ $# -eq 0 ] && set -- ${DEMO_ARGS:?no program to run}
+case "${1:-}" in
+  "" | -*) set -- ${DEMO_ARGS:?no program to run} "$@" ;;
+esac
 exec "${wine[@]}" "$@"

@@ -16,7 +16,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: demo-capture --out FILE.mp4 [--fps N] [--seconds S] [--orbit]\n"
+    "usage: demo-capture --out FILE.mp4 [--fps N] [--seconds S] [--orbit] [--size WxH]\n"
     "       demo-capture --still --scene 1|2 --t T [--cursor X,Y] --out FILE.png\n"
     "\n"
     "Renders the demo offscreen (no display or sound device needed).\n"
@@ -26,6 +26,8 @@ constexpr const char* kUsage =
     "  --fps N       video frames per second, a whole number from 1 to 240 (default 60)\n"
     "  --seconds S   video length in seconds, more than 0 and at most 3600 (default 75)\n"
     "  --orbit       move the cursor slowly around so the camera travels (default: centred)\n"
+    "  --size WxH    video frame size, even numbers from 16x16 to 7680x4320 (default\n"
+    "                800x600); the 4:3 picture is scaled to fit between black bars\n"
     "  --still       write one 800x600 PNG picture instead of a video\n"
     "  --scene N     the picture's scene: 1 (blob grid) or 2 (cube cross)\n"
     "  --t T         the picture's scene clock in tens of seconds (scene 1 ends at 3.1)\n"
@@ -74,6 +76,23 @@ bool ParseCursor(const char* text, CursorPos& cursor) {
   return true;
 }
 
+// WIDTHxHEIGHT within the limits, both even as 4:2:0 video needs, or false.
+bool ParseSize(const char* text, int& width, int& height) {
+  const char* cross = std::strchr(text, 'x');
+  if (cross == nullptr) return false;
+  long w = 0;
+  long h = 0;
+  const std::string first(text, cross);
+  if (!ParseWhole(first.c_str(), w) || !ParseWhole(cross + 1, h)) return false;
+  if (w < kMinVideoSide || h < kMinVideoSide || w > kMaxVideoWidth || h > kMaxVideoHeight) {
+    return false;
+  }
+  if (w % 2 != 0 || h % 2 != 0) return false;
+  width = static_cast<int>(w);
+  height = static_cast<int>(h);
+  return true;
+}
+
 std::string Quoted(const char* text) { return std::string("'") + text + "'"; }
 
 // What was given on the command line, before the options are checked against each other.
@@ -81,6 +100,7 @@ struct Given {
   bool fps = false;
   bool seconds = false;
   bool orbit = false;
+  bool size = false;
   bool scene = false;
   bool t = false;
   bool cursor = false;
@@ -100,7 +120,8 @@ std::string ReadOption(int argc, const char* const* argv, int& i, CaptureOptions
     return "";
   }
   const bool takesValue = name == "--out" || name == "--fps" || name == "--seconds" ||
-                          name == "--scene" || name == "--t" || name == "--cursor";
+                          name == "--scene" || name == "--t" || name == "--cursor" ||
+                          name == "--size";
   if (!takesValue) return "unknown option " + Quoted(argv[i]);
   if (i + 1 >= argc) return name + " needs a value";
   const char* value = argv[++i];
@@ -122,6 +143,12 @@ std::string ReadOption(int argc, const char* const* argv, int& i, CaptureOptions
     }
     options.seconds = seconds;
     given.seconds = true;
+  } else if (name == "--size") {
+    if (!ParseSize(value, options.width, options.height)) {
+      return "--size takes WIDTHxHEIGHT, even numbers from 16x16 to 7680x4320, not " +
+             Quoted(value);
+    }
+    given.size = true;
   } else if (name == "--scene") {
     long scene = 0;
     if (!ParseWhole(value, scene) || scene < 1 || scene > kSceneCount) {
@@ -149,8 +176,8 @@ std::string ReadOption(int argc, const char* const* argv, int& i, CaptureOptions
 std::string CheckCombination(const CaptureOptions& options, const Given& given) {
   if (options.out.empty()) return "--out is required";
   if (options.mode == CaptureOptions::Mode::Still) {
-    if (given.fps || given.seconds || given.orbit) {
-      return "--fps, --seconds and --orbit are for videos, not --still";
+    if (given.fps || given.seconds || given.orbit || given.size) {
+      return "--fps, --seconds, --orbit and --size are for videos, not --still";
     }
     if (!given.scene || !given.t) return "--still needs --scene and --t";
     const Scene& scene = SceneNumber(options.scene);

@@ -14,6 +14,10 @@ struct CaptureOptions {
   int fps = 60;
   double seconds = 75;
   bool orbit = false;
+  // The video's frame size; other than the picture's, the picture is scaled to fit between
+  // black bars.
+  int width = 800;
+  int height = 600;
 
   // Still.
   int scene = 0;
@@ -23,6 +27,9 @@ struct CaptureOptions {
 
 inline constexpr int kMaxFps = 240;
 inline constexpr double kMaxSeconds = 3600;
+inline constexpr int kMinVideoSide = 16;
+inline constexpr int kMaxVideoWidth = 7680;
+inline constexpr int kMaxVideoHeight = 4320;
 
 struct ParsedCommandLine {
   enum class Outcome { Run, Help, Error };

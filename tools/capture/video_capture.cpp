@@ -27,17 +27,24 @@ namespace {
 // length, so players present exactly the samples rendered, starting with the first frame.
 // A stream cannot be rewound to write the index at the front, so there the MP4 is fragmented:
 // an empty index first, then self-contained fragments from each key frame on.
-std::vector<std::string> FfmpegArguments(int fps, const OutputTarget& video) {
+// The picture is scaled to the frame size with its shape kept, centred between black bars,
+// in RGB so the bars are exactly black; at the picture's own size both steps pass it through.
+std::vector<std::string> FfmpegArguments(const CaptureOptions& options, const OutputTarget& video) {
   const std::string size = std::to_string(gResX) + "x" + std::to_string(gResY);
+  const std::string frame = std::to_string(options.width) + ":" + std::to_string(options.height);
+  const std::string filters = "scale=" + frame +
+                              ":force_original_aspect_ratio=decrease:flags=lanczos," +  //
+                              "pad=" + frame + ":(ow-iw)/2:(oh-ih)/2:black," +          //
+                              "scale=out_color_matrix=bt709:out_range=tv,format=yuv420p";
   // clang-format off
   return {
       "-hide_banner", "-loglevel", "error", "-nostdin",
       "-f", "rawvideo", "-pix_fmt", "rgb24", "-video_size", size,
-      "-framerate", std::to_string(fps), "-i", "pipe:0",
+      "-framerate", std::to_string(options.fps), "-i", "pipe:0",
       "-f", "f32le", "-ar", std::to_string(kSoundRate), "-ac", "2",
       "-i", "pipe:" + std::to_string(FfmpegProcess::kSoundInput),
       "-map", "0:v:0", "-map", "1:a:0",
-      "-vf", "scale=out_color_matrix=bt709:out_range=tv,format=yuv420p",
+      "-vf", filters,
       "-colorspace", "bt709", "-color_primaries", "bt709", "-color_trc", "bt709",
       "-c:v", "libx264", "-preset", "veryfast", "-crf", "18",
       "-c:a", "aac", "-b:a", "192k",
@@ -91,7 +98,7 @@ int RunVideoCapture(const CaptureOptions& options) {
   // ends any write the sound thread is blocked in, and only then is the thread joined.
   SoundtrackWriter sound;
   FfmpegProcess encoder;
-  if (!encoder.Start(ffmpeg, FfmpegArguments(options.fps, video), video.Stream(), error)) {
+  if (!encoder.Start(ffmpeg, FfmpegArguments(options, video), video.Stream(), error)) {
     return ReportFailure(error);
   }
   sound.Start(*music, AudioFrameCount(frames, options.fps, kSoundRate), encoder.TakeSoundInput());

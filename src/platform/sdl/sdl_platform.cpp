@@ -1,4 +1,4 @@
-// SDL2 implementation of the platform: a borderless full-screen window showing the picture.
+// SDL2 implementation of the platform: a full-screen or resizable window showing the picture.
 #include "sdl_platform.h"
 
 #include "display_diagnosis.h"
@@ -20,7 +20,7 @@ bool ShowsOnScreen() {
 
 }  // namespace
 
-SdlPlatform::SdlPlatform() { SDL_Init(0); }
+SdlPlatform::SdlPlatform(WindowMode mode) : windowMode_(mode) { SDL_Init(0); }
 
 SdlPlatform::~SdlPlatform() {
   DeleteGLContext();
@@ -59,15 +59,9 @@ bool SdlPlatform::CreateDemoWindow(int width, int height) {
 bool SdlPlatform::OpenWindow() {
   if (cursorHidden_) SDL_ShowCursor(SDL_DISABLE);
   RequestDemoPixelFormat();
-  // Changing the real display mode is fragile, so the window covers the desktop as it is and
+  // Changing the real display mode is fragile, so full screen covers the desktop as it is and
   // the picture is scaled onto it.
-  const Uint32 flags =
-      SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP;
-  // The window is made as large as the screen too, for display servers with no window
-  // manager to carry out the full-screen request.
-  SDL_Rect screen{0, 0, pictureWidth_, pictureHeight_};
-  SDL_GetDisplayBounds(0, &screen);
-  window_ = SDL_CreateWindow("OpenGL Sample", screen.x, screen.y, screen.w, screen.h, flags);
+  window_ = windowMode_.Create("OpenGL Sample", pictureWidth_, pictureHeight_, SDL_WINDOW_OPENGL);
   if (window_ == nullptr) {
     FailWith("cannot create the window");
     return false;
@@ -144,9 +138,10 @@ void SdlPlatform::Sleep(std::uint32_t milliseconds) { SDL_Delay(milliseconds); }
 CursorPos SdlPlatform::GetCursorPos() const {
   CursorPos cursor;
   if (window_ == nullptr) return cursor;
-  // The window covers the screen, so the pointer is always over it and the position SDL keeps
-  // from the window's motion events is the cursor's. (SDL's global query is no better: on X11
-  // it is refreshed only by raw device motion, which a warped pointer does not produce.)
+  // The position SDL keeps from the window's motion events is the cursor's: full screen the
+  // pointer is always over the window, and in a window it steers while over it. (SDL's global
+  // query is no better: on X11 it is refreshed only by raw device motion, which a warped
+  // pointer does not produce.)
   SDL_GetMouseState(&cursor.x, &cursor.y);
   int windowWidth = 0;
   int windowHeight = 0;
@@ -212,7 +207,8 @@ bool SdlPlatform::PeekMessage(Message& message) {
   }
   SDL_Event event;
   if (SDL_PollEvent(&event) == 0 && !WaitForEvent(event)) return false;
-  message = Translate(event);
+  // Alt+Enter switches the window's mode and reaches the demo as an ordinary message.
+  message = windowMode_.SwitchOnKey(window_, event) ? Message{} : Translate(event);
   return true;
 }
 

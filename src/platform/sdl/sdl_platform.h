@@ -10,10 +10,11 @@
 #include "platform/frame_pacer.h"
 #include "platform/picture_target.h"
 #include "platform/platform.h"
+#include "sdl_window_mode.h"
 
 class SdlPlatform final : public Platform {
  public:
-  SdlPlatform();
+  explicit SdlPlatform(WindowMode mode = WindowMode::FullScreen);
   ~SdlPlatform() override;
   SdlPlatform(const SdlPlatform&) = delete;
   SdlPlatform& operator=(const SdlPlatform&) = delete;
@@ -42,7 +43,7 @@ class SdlPlatform final : public Platform {
 
  private:
   void FailWith(const char* what);
-  // Creates the hidden full-screen window once video is up.
+  // Creates the hidden window once video is up.
   bool OpenWindow();
   void ChooseRenderTarget();
   bool Showing() const;
@@ -52,6 +53,7 @@ class SdlPlatform final : public Platform {
 
   bool videoStarted_ = false;
   bool cursorHidden_ = false;
+  SdlWindowMode windowMode_;
   SDL_Window* window_ = nullptr;
   SDL_GLContext context_ = nullptr;
   int pictureWidth_ = 0;

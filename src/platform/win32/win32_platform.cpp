@@ -27,11 +27,12 @@ void RequestVsync() {
 
 }  // namespace
 
-std::unique_ptr<Platform> CreateWin32Platform() {
-  return std::make_unique<Win32Platform>(GetModuleHandleA(nullptr));
+std::unique_ptr<Platform> CreateWin32Platform(bool windowed) {
+  return std::make_unique<Win32Platform>(GetModuleHandleA(nullptr), windowed);
 }
 
-Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance) {}
+Win32Platform::Win32Platform(HINSTANCE instance, bool windowed)
+    : instance_(instance), windowMode_(windowed) {}
 
 Win32Platform::~Win32Platform() {
   DeleteGLContext();
@@ -55,6 +56,7 @@ LRESULT CALLBACK Win32Platform::WindowProcedure(HWND window, UINT message, WPARA
   }
   auto* self = reinterpret_cast<Win32Platform*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (self != nullptr) {
+    if (self->windowMode_.SwitchOnKey(window, message, wParam, lParam)) return 0;
     switch (message) {
       case WM_CLOSE:  // the demo decides; the default would destroy the window at once
         self->delivered_.push_back(Message{MessageType::Close, 0});
@@ -81,14 +83,10 @@ bool Win32Platform::CreateDemoWindow(int width, int height) {
   windowClass.lpszClassName = kWindowClass;
   if (RegisterClassA(&windowClass) == 0) return FailWith("cannot register the window class");
   classRegistered_ = true;
-  // Changing the real display mode is fragile, so the window covers the desktop as it is and
+  // Changing the real display mode is fragile, so full screen covers the desktop as it is and
   // the picture is scaled onto it.
-  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
   SetLastError(0);
-  window_ = CreateWindowExA(WS_EX_APPWINDOW, kWindowClass, kWindowTitle,
-                            WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, screenWidth,
-                            screenHeight, nullptr, nullptr, instance_, this);
+  window_ = windowMode_.Create(instance_, kWindowClass, kWindowTitle, width, height, this);
   if (window_ == nullptr) return FailWith("cannot open the display: no window could be made");
   return true;
 }

@@ -1,4 +1,4 @@
-// The Windows platform: a borderless popup window over the desktop with a WGL context, the
+// The Windows platform: a borderless popup over the desktop (or a window) with a WGL context, the
 // thread's message queue, the system clock and cursor, and music through waveOut.
 #pragma once
 
@@ -11,11 +11,12 @@
 #include "platform/picture_target.h"
 #include "platform/platform.h"
 #include "wave_out_player.h"
+#include "window_mode.h"
 #include "windows_api.h"
 
 class Win32Platform final : public Platform {
  public:
-  explicit Win32Platform(HINSTANCE instance);
+  Win32Platform(HINSTANCE instance, bool windowed);
   ~Win32Platform() override;
   Win32Platform(const Win32Platform&) = delete;
   Win32Platform& operator=(const Win32Platform&) = delete;
@@ -53,6 +54,7 @@ class Win32Platform final : public Platform {
   HINSTANCE instance_;
   bool classRegistered_ = false;
   bool cursorHidden_ = false;
+  Win32WindowMode windowMode_;
   HWND window_ = nullptr;
   HDC deviceContext_ = nullptr;
   HGLRC context_ = nullptr;

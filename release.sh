@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Sets up the machine as test.sh does, builds the Linux and Windows programs, and writes the
+# release into dist/: both archives, the video, a still and SHA256SUMS.
+# usage: ./release.sh [--no-video]   (--no-video skips the 75-second 1080p video)
+set -euo pipefail
+cd "$(dirname "$0")"
+video=()
+case "${1:-}" in
+  "") ;;
+  --no-video) video=(--no-video) ;;
+  *) echo "usage: ./release.sh [--no-video]" >&2; exit 2 ;;
+esac
+source scripts/setup.sh
+install_missing_packages
+install_windows_packages
+install_packages zip
+build_preset release >/dev/null
+build_preset windows >/dev/null
+rm -rf dist
+scripts/release/make_release.sh --out dist --linux-build build/release \
+  --windows-build build/windows "${video[@]}"

@@ -1,0 +1,128 @@
+#!/usr/bin/env bash
+# Packs built demos into the release folder: the Windows and Linux archives (byte for byte
+# the same from the same commit), the video, a still and SHA256SUMS. release.sh builds first
+# and then runs this; tests run it on their own builds.
+# usage: make_release.sh --out DIR --linux-build DIR [--windows-build DIR] [--no-video]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/notes.sh"
+
+# The release's name, used for every file it writes: chosen here and nowhere else.
+readonly RELEASE_NAME=blobgrid-cubecross
+readonly RELEASE_TITLE="Blob grid & cube crosses"
+readonly RELEASE_CREDITS="Mr Plovard & Mr Gravunkel, featuring Tobrix"
+# The video: the demo's whole default length at 60 fps, for 1080p video sites.
+readonly VIDEO_ARGS=(--seconds 75 --fps 60 --size 1920x1080 --orbit)
+# The listing's still: the cube crosses, 17.5 s into scene 2.
+readonly STILL_ARGS=(--scene 2 --t 1.75)
+
+usage() {
+  echo "usage: make_release.sh --out DIR --linux-build DIR [--windows-build DIR] [--no-video]" >&2
+  exit 2
+}
+
+out="" linux_build="" windows_build="" video=1
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --out) out=${2:?$(usage)}; shift 2 ;;
+    --linux-build) linux_build=${2:?$(usage)}; shift 2 ;;
+    --windows-build) windows_build=${2:?$(usage)}; shift 2 ;;
+    --no-video) video=0; shift ;;
+    *) echo "make_release.sh: unknown argument '$1'" >&2; usage ;;
+  esac
+done
+[ -n "$out" ] && [ -n "$linux_build" ] || usage
+
+need_file() {
+  [ -f "$1" ] || { echo "make_release.sh: $1 is missing; build it first" >&2; exit 1; }
+}
+need_file "$linux_build/demo"
+need_file "$linux_build/music.xm"
+need_file "$linux_build/demo-capture"
+if [ -n "$windows_build" ]; then
+  need_file "$windows_build/demo.exe"
+  need_file "$windows_build/music.xm"
+fi
+
+# Every file in the archives gets the time of the commit they are built from, so two builds
+# of one commit give the same bytes (and a later commit a later date).
+epoch=$(git -C "$here" log -1 --format=%ct 2>/dev/null || echo 315532800)
+export TZ=UTC LC_ALL=C
+
+mkdir -p "$out"
+out=$(cd "$out" && pwd)
+staging=$(mktemp -d)
+trap 'rm -rf "$staging"' EXIT
+
+# Copies $2... into the folder $1 with fixed modes and times: programs 755, the rest 644.
+stage() {
+  local folder=$1
+  shift
+  mkdir -p "$folder"
+  cp "$@" "$folder/"
+  find "$folder" -type f -exec chmod 644 {} +
+  find "$folder" -type f \( -name demo -o -name run -o -name '*.exe' \) -exec chmod 755 {} +
+  chmod 755 "$folder"
+  find "$folder" -exec touch -h -d "@$epoch" {} +
+}
+
+# The Debian packages that hold the libraries the Linux demo loads, and Mesa's GL driver,
+# which it loads through libGL at run time.
+runtime_packages() {
+  local library packages=(libgl1-mesa-dri libglx-mesa0)
+  for library in $(objdump -p "$linux_build/demo" | awk '$1 == "NEEDED" { print $2 }'); do
+    packages+=("$(dpkg -S "*/x86_64-linux-gnu/$library" 2>/dev/null | head -n 1 | cut -d: -f1)")
+  done
+  printf '%s\n' "${packages[@]}" | grep -v '^$' | sort -u | tr '\n' ' ' | sed 's/ $//'
+}
+
+# The Linux archive: NAME/ with demo, music.xm, run and README.txt; a gzipped tar with sorted
+# names, numeric owner 0 and no time in the gzip header.
+pack_linux() {
+  local folder="$staging/linux/$RELEASE_NAME"
+  mkdir -p "$folder"
+  printf '#!/bin/sh\n# Runs the demo from this folder, with any options given (--window, --help).\nexec "$(dirname "$0")/demo" "$@"\n' \
+    >"$staging/run"
+  # shellcheck disable=SC2046
+  print_notes linux $(runtime_packages) >"$staging/README.txt"
+  stage "$folder" "$linux_build/demo" "$linux_build/music.xm" "$staging/run" "$staging/README.txt"
+  tar -C "$staging/linux" --sort=name --format=gnu --owner=0 --group=0 --numeric-owner \
+    --mtime="@$epoch" -cf - "$RELEASE_NAME" | gzip -9 -n >"$out/$RELEASE_NAME-linux-x86_64.tar.gz"
+}
+
+# The Windows archive: NAME/ with demo.exe, music.xm and README.txt (CR LF line ends, as
+# Windows editors expect); a zip with sorted names and no extra fields.
+pack_windows() {
+  local folder="$staging/windows/$RELEASE_NAME"
+  mkdir -p "$folder"
+  print_notes windows | sed 's/$/\r/' >"$staging/windows-README.txt"
+  stage "$folder" "$windows_build/demo.exe" "$windows_build/music.xm"
+  cp "$staging/windows-README.txt" "$folder/README.txt"
+  chmod 644 "$folder/README.txt"
+  touch -d "@$epoch" "$folder/README.txt" "$folder"
+  rm -f "$out/$RELEASE_NAME-win32.zip"
+  (cd "$staging/windows" && find "$RELEASE_NAME" -type f | sort |
+    zip -q -X -D -9 "$out/$RELEASE_NAME-win32.zip" -@)
+}
+
+made=()
+pack_linux
+made+=("$RELEASE_NAME-linux-x86_64.tar.gz")
+if [ -n "$windows_build" ]; then
+  pack_windows
+  made+=("$RELEASE_NAME-win32.zip")
+fi
+
+capture() {
+  env -u DISPLAY -u WAYLAND_DISPLAY "$linux_build/demo-capture" "$@"
+}
+capture --still "${STILL_ARGS[@]}" --out "$out/$RELEASE_NAME.png"
+made+=("$RELEASE_NAME.png")
+if [ $video -eq 1 ]; then
+  capture "${VIDEO_ARGS[@]}" --out "$out/$RELEASE_NAME.mp4"
+  made+=("$RELEASE_NAME.mp4")
+fi
+
+(cd "$out" && sha256sum "${made[@]}" >SHA256SUMS)
+echo "release $RELEASE_NAME in $out:"
+(cd "$out" && ls -l "${made[@]}" SHA256SUMS)

@@ -1,0 +1,65 @@
+# The text file that goes into each archive: what the demo is, how to run it, what it needs,
+# its controls and credits. Sourced by make_release.sh; print_notes PLATFORM [PACKAGES...].
+
+print_notes() {
+  local platform=$1
+  shift
+  cat <<TEXT
+${RELEASE_TITLE}
+$(printf '%*s' ${#RELEASE_TITLE} '' | tr ' ' '=')
+
+A small self-running real-time demo: an 800 x 600 picture with its own tracker-module
+soundtrack (music.xm), in two scenes built from one cube.
+
+  1. The blob grid (about 31 seconds): a 16 x 16 x 16 lattice of cubes where two soft
+     blobs swim through a sphere, merge and part.
+  2. The cube crosses (until you quit): four nested crosses of cubes swinging about two
+     axes while the camera travels around them.
+
+Lines of text type themselves out over each scene.
+
+TEXT
+  if [ "$platform" = windows ]; then
+    cat <<'TEXT'
+How to run
+----------
+Keep demo.exe and music.xm together in one folder and double-click demo.exe (or run
+"demo.exe --window" from a command prompt for a window). A console opens beside the picture;
+it says why the demo stops if it has to.
+
+What it needs
+-------------
+Windows (32-bit or 64-bit) with OpenGL, or Wine on Linux. Nothing to install: every library
+is linked in, and the program uses only DLLs that come with Windows.
+TEXT
+  else
+    cat <<'TEXT'
+How to run
+----------
+Keep demo, run and music.xm together in one folder and start ./run (or ./demo; add --window
+for a window). Without a display the demo says so and exits.
+
+What it needs
+-------------
+Linux on x86-64 with an X11 or Wayland desktop and OpenGL. On Debian 12 (or Ubuntu) these
+packages hold everything it loads:
+
+TEXT
+    printf '  sudo apt-get install %s\n' "$*" | fold -s -w 88 | sed -e 's/ *$//' -e '2,$s/^/    /'
+  fi
+  cat <<TEXT
+
+Controls
+--------
+  Mouse        steers the camera: left/right orbits, up/down lowers/raises the eye
+  Esc          ends the demo (as does closing the window)
+  Alt+Enter    switches between full screen and an 800 x 600 window
+  --window     starts in the window (resizable; the picture keeps its 4:3 shape)
+  --help       lists the options
+
+Credits
+-------
+Code, graphics and music: ${RELEASE_CREDITS}.
+Built with SDL2, libopenmpt and OpenGL; for Windows with mingw-w64.
+TEXT
+}
