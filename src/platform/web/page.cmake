@@ -12,6 +12,4 @@ target_link_options(demo PRIVATE
   -sINVOKE_RUN=0
   -sFORCE_FILESYSTEM=1
   "-sEXPORTED_RUNTIME_METHODS=['callMain','FS']"
-  "-sEXPORTED_FUNCTIONS=['_main','_PlayAgain']"
-  # SDL's Web Audio driver calls these from JavaScript, where the linker cannot see the use.
-  "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=['$autoResumeAudioContext','$dynCall']")
+  "-sEXPORTED_FUNCTIONS=['_main','_PlayAgain','_FillWebAudio']")

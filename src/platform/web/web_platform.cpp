@@ -1,53 +1,58 @@
-// The web platform: SDL2 on a canvas, a WebGL context under the fixed-function layer.
+// The web platform: the page's canvas, a WebGL 1 context under the fixed-function layer, key
+// presses from the browser, and the page's record of the pointer.
 #include "web_platform.h"
+
+#include <emscripten.h>
+
+#include <cmath>
 
 #include "fixed_function.h"
 
-WebPlatform::WebPlatform() { SDL_Init(0); }
+namespace {
+
+constexpr const char* kCanvas = "#canvas";
+
+// The page keeps the pointer's last position over the picture in Module.pointer.
+EM_JS(int, PointerX, (), { return Module.pointer ? Module.pointer.x : 0; });
+EM_JS(int, PointerY, (), { return Module.pointer ? Module.pointer.y : 0; });
+EM_JS(void, ShowPointer, (bool shown), { Module.canvas.style.cursor = shown ? "" : "none"; });
+
+}  // namespace
 
 WebPlatform::~WebPlatform() {
   DeleteGLContext();
   DestroyDemoWindow();
 }
 
-void WebPlatform::FailWith(const char* what) { error_ = std::string(what) + ": " + SDL_GetError(); }
-
 std::string WebPlatform::ErrorText() const { return error_; }
 
 bool WebPlatform::CreateDemoWindow(int width, int height) {
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    FailWith("cannot use the canvas");
+  if (emscripten_set_canvas_element_size(kCanvas, width, height) != EMSCRIPTEN_RESULT_SUCCESS) {
+    error_ = "cannot use the canvas: the page has no #canvas element";
     return false;
   }
-  // The picture is opaque: without an alpha channel the page never shows through it.
-  SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 0);
-  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
-  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_ES);
-  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
-  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 0);
-  window_ = SDL_CreateWindow("demo", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width,
-                             height, SDL_WINDOW_OPENGL);
-  if (window_ == nullptr) {
-    FailWith("cannot use the canvas");
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    return false;
-  }
-  if (cursorHidden_) SDL_ShowCursor(SDL_DISABLE);
+  emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, true, OnKeyDown);
+  windowOpen_ = true;
   return true;
 }
 
 bool WebPlatform::CreateGLContext() {
-  if (window_ == nullptr) return false;
-  context_ = SDL_GL_CreateContext(window_);
-  if (context_ == nullptr) {
-    FailWith("cannot create a WebGL context");
+  if (!windowOpen_) return false;
+  EmscriptenWebGLContextAttributes attributes;
+  emscripten_webgl_init_context_attributes(&attributes);
+  // An opaque picture without multisampling, as the native context draws it.
+  attributes.alpha = false;
+  attributes.depth = true;
+  attributes.stencil = false;
+  attributes.antialias = false;
+  attributes.majorVersion = 1;
+  context_ = emscripten_webgl_create_context(kCanvas, &attributes);
+  if (context_ <= 0) {
+    context_ = 0;
+    error_ = "cannot create a WebGL context (is WebGL turned off in this browser?)";
     return false;
   }
-  SDL_GL_MakeCurrent(window_, context_);
+  emscripten_webgl_make_context_current(context_);
   if (!StartFixedFunction()) {
     error_ = "cannot compile the WebGL programs";
     DeleteGLContext();
@@ -56,44 +61,43 @@ bool WebPlatform::CreateGLContext() {
   return true;
 }
 
-void WebPlatform::ShowDemoWindow() {
-  if (window_ != nullptr) SDL_ShowWindow(window_);
-}
+void WebPlatform::ShowDemoWindow() {}
 
 void WebPlatform::SwapBuffers() {
-  if (context_ == nullptr) return;
-  FlushFixedFunction();
-  SDL_GL_SwapWindow(window_);
+  // The browser shows the canvas once the frame's callback returns.
+  if (context_ != 0) FlushFixedFunction();
 }
 
 void WebPlatform::DeleteGLContext() {
-  if (context_ == nullptr) return;
+  if (context_ == 0) return;
   StopFixedFunction();
-  SDL_GL_DeleteContext(context_);
-  context_ = nullptr;
+  emscripten_webgl_destroy_context(context_);
+  context_ = 0;
 }
 
 void WebPlatform::DestroyDemoWindow() {
-  if (window_ == nullptr) return;
-  SDL_DestroyWindow(window_);
-  window_ = nullptr;
-  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  if (!windowOpen_) return;
+  emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, true, nullptr);
+  ShowPointer(true);
+  messages_.clear();
+  windowOpen_ = false;
 }
 
-void WebPlatform::HideCursor() {
-  cursorHidden_ = true;
-  if (window_ != nullptr) SDL_ShowCursor(SDL_DISABLE);
-}
+void WebPlatform::HideCursor() { ShowPointer(false); }
 
-std::uint32_t WebPlatform::GetTickCount() { return SDL_GetTicks(); }
+std::uint32_t WebPlatform::GetTickCount() {
+  return static_cast<std::uint32_t>(std::fmod(std::floor(emscripten_get_now()), 4294967296.0));
+}
 
 void WebPlatform::Sleep(std::uint32_t) {}
 
-CursorPos WebPlatform::GetCursorPos() const {
-  // SDL scales the pointer's position on the canvas to canvas pixels, which are the picture's.
-  CursorPos cursor;
-  if (window_ != nullptr) SDL_GetMouseState(&cursor.x, &cursor.y);
-  return cursor;
+CursorPos WebPlatform::GetCursorPos() const { return CursorPos{PointerX(), PointerY()}; }
+
+EM_BOOL WebPlatform::OnKeyDown(int, const EmscriptenKeyboardEvent* event, void* platform) {
+  // The browser's key codes name Esc 27, as kKeyEscape does.
+  static_cast<WebPlatform*>(platform)->messages_.push_back(
+      Message{MessageType::KeyDown, static_cast<std::intptr_t>(event->keyCode)});
+  return event->keyCode == kKeyEscape;  // Esc is the demo's; other keys keep their meaning
 }
 
 bool WebPlatform::PeekMessage(Message& message) {
@@ -102,14 +106,9 @@ bool WebPlatform::PeekMessage(Message& message) {
     pendingQuit_.reset();
     return true;
   }
-  SDL_Event event;
-  if (SDL_PollEvent(&event) == 0) return false;
-  message = Message{};
-  if (event.type == SDL_QUIT) message.type = MessageType::Close;
-  if (event.type == SDL_KEYDOWN) {
-    message.type = MessageType::KeyDown;
-    message.wParam = event.key.keysym.sym;  // SDL's Esc is the 27 kKeyEscape names
-  }
+  if (messages_.empty()) return false;
+  message = messages_.front();
+  messages_.pop_front();
   return true;
 }
 

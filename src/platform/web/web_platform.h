@@ -1,18 +1,19 @@
-// The platform in a web page: SDL2's emscripten drivers give the canvas, its WebGL context,
-// events, the clock and Web Audio; the GL 1.1 the demo draws with is fixed_function.cpp's.
+// The platform in a web page: the page's canvas with a WebGL context, the browser's clock and
+// events, and Web Audio; the GL 1.1 the demo draws with is fixed_function.cpp's.
 #pragma once
 
-#include <SDL.h>
+#include <emscripten/html5.h>
 
+#include <deque>
 #include <optional>
 #include <string>
 
-#include "platform/module_player.h"
 #include "platform/platform.h"
+#include "web_audio_player.h"
 
 class WebPlatform final : public Platform {
  public:
-  WebPlatform();
+  WebPlatform() = default;
   ~WebPlatform() override;
   WebPlatform(const WebPlatform&) = delete;
   WebPlatform& operator=(const WebPlatform&) = delete;
@@ -30,6 +31,8 @@ class WebPlatform final : public Platform {
   std::uint32_t GetTickCount() override;
   // The browser paces the frames; a page must never block, so this returns at once.
   void Sleep(std::uint32_t milliseconds) override;
+  // Where the page last saw the pointer, in picture pixels (it follows the pointer all along,
+  // so the position is known before the first move over the picture).
   CursorPos GetCursorPos() const override;
   bool PeekMessage(Message& message) override;
   void PostQuitMessage(int exitCode) override;
@@ -41,12 +44,12 @@ class WebPlatform final : public Platform {
   void FreeSong(Song* song) override;
 
  private:
-  void FailWith(const char* what);
+  static EM_BOOL OnKeyDown(int type, const EmscriptenKeyboardEvent* event, void* platform);
 
-  bool cursorHidden_ = false;
-  SDL_Window* window_ = nullptr;
-  SDL_GLContext context_ = nullptr;
+  bool windowOpen_ = false;
+  EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context_ = 0;
+  std::deque<Message> messages_;
   std::optional<int> pendingQuit_;
   std::string error_;
-  ModulePlayer music_;
+  WebAudioPlayer music_;
 };
