@@ -116,6 +116,8 @@ void WebPlatform::PostQuitMessage(int exitCode) { pendingQuit_ = exitCode; }
 
 long WebPlatform::DefWindowProc(const Message&) { return 0; }
 
+std::string WebPlatform::ProgramDirectory() const { return ""; }
+
 void WebPlatform::StartMixer(int mixRate, int maxChannels, unsigned flags) {
   music_.StartMixer(mixRate, maxChannels, flags);
 }

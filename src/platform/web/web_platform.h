@@ -38,6 +38,8 @@ class WebPlatform final : public Platform {
   void PostQuitMessage(int exitCode) override;
   long DefWindowProc(const Message& message) override;
 
+  // The page's music lies in the working directory, so there is no other place to look.
+  std::string ProgramDirectory() const override;
   void StartMixer(int mixRate, int maxChannels, unsigned flags) override;
   Song* LoadSong(const char* path) override;
   void PlaySong(Song* song) override;

@@ -61,7 +61,8 @@ void WaveOutPlayer::StartMixer(int mixRate, int, unsigned) {
                                       reinterpret_cast<DWORD_PTR>(bufferDone_), 0, CALLBACK_EVENT);
   if (opened != MMSYSERR_NOERROR) {
     device_ = nullptr;
-    ReportNoSound("cannot open a sound device: " + WaveOutErrorText(opened));
+    ReportNoSound("cannot open a sound device through waveOut (" + WaveOutErrorText(opened) +
+                  "); the demo runs silent");
     CloseHandle(bufferDone_);
     bufferDone_ = nullptr;
     return;

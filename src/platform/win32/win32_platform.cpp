@@ -217,3 +217,13 @@ Song* Win32Platform::LoadSong(const char* path) { return music_.LoadSong(path); 
 void Win32Platform::PlaySong(Song* song) { music_.PlaySong(song); }
 
 void Win32Platform::FreeSong(Song* song) { music_.FreeSong(song); }
+
+std::string Win32Platform::ProgramDirectory() const {
+  char path[MAX_PATH];
+  const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+  // A length of the whole buffer means the path was cut short.
+  if (length == 0 || length >= sizeof path) return "";
+  const std::string file(path, length);
+  const std::size_t separator = file.find_last_of("\\/");
+  return separator == std::string::npos ? "" : file.substr(0, separator + 1);
+}

@@ -38,6 +38,7 @@ class Win32Platform final : public Platform {
   Song* LoadSong(const char* path) override;
   void PlaySong(Song* song) override;
   void FreeSong(Song* song) override;
+  std::string ProgramDirectory() const override;
 
  private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

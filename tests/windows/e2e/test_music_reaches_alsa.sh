@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Under Wine the music reaches ALSA as libopenmpt renders music.xm: Wine plays waveOut through
+# ALSA, whose default device here is a file over the null device, capturing every sample.
+# That sink takes samples as fast as Wine's mixer hands them over, not at a sound card's pace,
+# so the capture is compared window by window with the render: every window of sound in it
+# must be the render's window at the same place in the song.
+source "$(dirname "$0")/../../e2e/lib.sh"
+source "$(dirname "$0")/../../e2e/audio.sh"
+run_under_xvfb 800x600
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+capture="$work/capture.f32"
+mkdir "$work/home"
+cat >"$work/home/.asoundrc" <<ASOUNDRC
+pcm.!default {
+  type file
+  slave.pcm "null"
+  file "$capture"
+  format "raw"
+}
+ASOUNDRC
+
+HOME="$work/home" start_demo
+wait_for_window 30 >/dev/null
+wait_for_bytes "$capture" $((3 * bytes_per_second)) 60
+xdotool key Escape
+wait_for_exit 10
+[ "$DEMO_STATUS" -eq 0 ] || fail "exit status $DEMO_STATUS after Esc"
+
+size=$(stat -c %s "$capture")
+"${RENDER_MODULE}" "${DEMO_BUILD_DIR}/music.xm" "$work/render.f32" \
+  $((size / bytes_per_second + 1)) >/dev/null
+[ "$(first_difference "$work/render.f32" /dev/zero 0)" -eq 1 ] ||
+  fail "the render does not start with sound, so the song's start cannot be found"
+
+# Walks the capture: each stretch of sound must go on from where the render's previous stretch
+# stopped. Silence between stretches is Wine's (before the song, and where it ran dry).
+frame=8
+captured=0  # bytes of the capture checked
+rendered=0  # bytes of the render matched so far
+stretches=0
+while :; do
+  sound=$(first_difference "$capture" /dev/zero "$captured")
+  [ "$sound" -le "$size" ] || break
+  start=$(((sound - 1) / frame * frame))
+  # cmp counts from 1 after the skipped bytes; the render is skipped by the same count.
+  said=$(cmp -i "$start:$rendered" "$capture" "$work/render.f32" 2>&1 || true)
+  case "$said" in
+    *"differ: byte "*) said=${said#*differ: byte }; matched=$((${said%%,*} - 1)) ;;
+    *"EOF on $capture"*) matched=$((size - start)) ;;
+    "") matched=$((size - start)) ;;
+    *) fail "cannot compare the capture with the render: $said" ;;
+  esac
+  matched=$((matched / frame * frame))
+  [ $matched -ge $((bytes_per_second / 100)) ] || [ $((start + matched)) -ge "$size" ] ||
+    fail "the sound at byte $start of the capture matches the render at byte $rendered for" \
+      "only $matched bytes"
+  captured=$((start + matched))
+  rendered=$((rendered + matched))
+  stretches=$((stretches + 1))
+  [ $captured -lt "$size" ] || break
+done
+[ $rendered -ge $((2 * bytes_per_second)) ] ||
+  fail "only $rendered bytes of the render reached ALSA"
+echo "$rendered bytes ($((rendered / frame)) frames) of libopenmpt's render reached ALSA in" \
+  "$stretches stretches of sound, in order, in a capture of $size bytes"
