@@ -175,8 +175,12 @@ void gluPerspective(GLdouble fovy, GLdouble aspect, GLdouble zNear, GLdouble zFa
   const double sine = std::sin(radians);
   if (deltaZ == 0 || sine == 0 || aspect == 0) return;
   const double cotangent = std::cos(radians) / sine;
-  GLdouble m[16] = {cotangent / aspect, 0, 0, 0, 0, cotangent, 0, 0, 0, 0,
-                    -(zFar + zNear) / deltaZ, -1, 0, 0, -2 * zNear * zFar / deltaZ, 0};
+  GLdouble m[16] = {};  // column-major, as glMultMatrixd takes it
+  m[0] = cotangent / aspect;
+  m[5] = cotangent;
+  m[10] = -(zFar + zNear) / deltaZ;
+  m[11] = -1;
+  m[14] = -2 * zNear * zFar / deltaZ;
   glMultMatrixd(m);
 }
 

@@ -142,11 +142,11 @@ void FrameBatch::AddBitmap(int image, int left, int bottom, int width, int heigh
   const float u1 = static_cast<float>(imageLeft_[static_cast<std::size_t>(image)] + bitmap.width) /
                    textureWidth_;
   const float v1 = static_cast<float>(bitmap.height) / textureHeight_;
-  const float corners[6][4] = {{x0, y0, u0, 0},  {x1, y0, u1, 0},  {x1, y1, u1, v1},
-                               {x0, y0, u0, 0},  {x1, y1, u1, v1}, {x0, y1, u0, v1}};
+  const float corners[6][4] = {{x0, y0, u0, 0}, {x1, y0, u1, 0},  {x1, y1, u1, v1},
+                               {x0, y0, u0, 0}, {x1, y1, u1, v1}, {x0, y1, u0, v1}};
   for (const auto& c : corners) {
-    const float vertex[kGlyphFloats] = {c[0], c[1], 0, 1, colour[0], colour[1], colour[2],
-                                        c[2], c[3]};
+    const float vertex[kGlyphFloats] = {c[0],      c[1],      0,    1,   colour[0],
+                                        colour[1], colour[2], c[2], c[3]};
     glyphVertices_.insert(glyphVertices_.end(), vertex, vertex + kGlyphFloats);
   }
 }

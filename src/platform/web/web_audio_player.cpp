@@ -27,7 +27,7 @@ EM_JS(int, ConnectAudioNode, (WebAudioPlayer * player, float* samples, int frame
   const context = Module.audioContext;
   if (!context) return 0;
   const node = context.createScriptProcessor(frames, 0, 2);
-  node.onaudioprocess = (event) => {
+  node.onaudioprocess = (event) = > {
     _FillWebAudio(player, samples, frames);
     const left = event.outputBuffer.getChannelData(0);
     const right = event.outputBuffer.getChannelData(1);
@@ -44,8 +44,7 @@ EM_JS(int, ConnectAudioNode, (WebAudioPlayer * player, float* samples, int frame
 
 }  // namespace
 
-extern "C" EMSCRIPTEN_KEEPALIVE void FillWebAudio(WebAudioPlayer* player, float* out,
-                                                  int frames) {
+extern "C" EMSCRIPTEN_KEEPALIVE void FillWebAudio(WebAudioPlayer* player, float* out, int frames) {
   player->Fill(out, frames);
 }
 
