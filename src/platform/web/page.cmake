@@ -13,3 +13,6 @@ target_link_options(demo PRIVATE
   -sFORCE_FILESYSTEM=1
   "-sEXPORTED_RUNTIME_METHODS=['callMain','FS']"
   "-sEXPORTED_FUNCTIONS=['_main','_PlayAgain','_FillWebAudio']")
+# Debian's emscripten runs its JavaScript optimiser with node, which finds Debian's acorn
+# package only through NODE_PATH; set here so any way of building the folder links.
+set_property(TARGET demo PROPERTY RULE_LAUNCH_LINK "${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs")
