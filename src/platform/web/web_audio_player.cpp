@@ -21,13 +21,14 @@ void ReportNoSound(const std::string& why) {
   std::fprintf(stderr, "demo: no music: %s\n", why.c_str());
 }
 
+// clang-format off
 // Connects a script processor node whose callback has the player fill `samples` and copies
 // them out per channel. Returns the context's sample rate, or 0 when the page has no context.
 EM_JS(int, ConnectAudioNode, (WebAudioPlayer * player, float* samples, int frames), {
   const context = Module.audioContext;
   if (!context) return 0;
   const node = context.createScriptProcessor(frames, 0, 2);
-  node.onaudioprocess = (event) = > {
+  node.onaudioprocess = function(event) {
     _FillWebAudio(player, samples, frames);
     const left = event.outputBuffer.getChannelData(0);
     const right = event.outputBuffer.getChannelData(1);
@@ -41,6 +42,7 @@ EM_JS(int, ConnectAudioNode, (WebAudioPlayer * player, float* samples, int frame
   Module.audioNode = node;
   return context.sampleRate;
 });
+// clang-format on
 
 }  // namespace
 
