@@ -29,8 +29,9 @@ run_for() {
 }
 export SECONDS_TO_RUN=$seconds SDL_AUDIODRIVER=dummy
 
-(cd "$linux" && FRAME_PROBE_OUT="$work/linux.txt" LD_PRELOAD="$PWD/libframe_probe.so" \
-  run_for linux ./demo)
+# Only the demo gets the probe: every other process would write its own empty report.
+(cd "$linux" && run_for linux env FRAME_PROBE_OUT="$work/linux.txt" \
+  LD_PRELOAD="$PWD/libframe_probe.so" ./demo)
 read -r frames < <(awk '/^frames/ { print $2 }' "$work/linux.txt")
 read -r probe_seconds < <(awk '/^seconds/ { print $2 }' "$work/linux.txt")
 linux_ms=$(awk -v f="$frames" -v s="$probe_seconds" 'BEGIN { printf "%.2f", 1000 * s / f }')

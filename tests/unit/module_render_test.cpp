@@ -69,7 +69,8 @@ TEST(ModuleRender, TheSongRepeatsInsteadOfFallingSilent) {
 TEST(ModuleRender, AMissingOrBrokenFileIsSilentAndSaysWhy) {
   ModuleRenderer missing(TempPath("no_such_music.xm"), kRate);
   EXPECT_FALSE(missing.Loaded());
-  EXPECT_NE(missing.ErrorText().find("No such file"), std::string::npos) << missing.ErrorText();
+  // The reason is in the system's own words, which differ between systems; the name is there.
+  EXPECT_NE(missing.ErrorText().find("no_such_music.xm"), std::string::npos) << missing.ErrorText();
   EXPECT_EQ(Loudest(Render(missing, 1000), 0, 2000), 0.0f);
 
   const std::string brokenPath = TempPath("broken_music.xm");

@@ -41,9 +41,10 @@ captured=0  # bytes of the capture checked
 rendered=0  # bytes of the render matched so far
 stretches=0
 while :; do
+  # first_difference counts from 1 after the bytes it skipped.
   sound=$(first_difference "$capture" /dev/zero "$captured")
-  [ "$sound" -le "$size" ] || break
-  start=$(((sound - 1) / frame * frame))
+  start=$(((captured + sound - 1) / frame * frame))
+  [ "$start" -lt "$size" ] || break
   # cmp counts from 1 after the skipped bytes; the render is skipped by the same count.
   said=$(cmp -i "$start:$rendered" "$capture" "$work/render.f32" 2>&1 || true)
   case "$said" in
