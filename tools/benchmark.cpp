@@ -1,29 +1,45 @@
-// Frame-time benchmark: draws frames of both scenes offscreen at 800 x 600 through the demo's
-// own DrawFrame, over a spread of clock values and cursor positions, and prints per scene the
-// median and 99th-percentile frame time and the frames per second.
+// Frame-time benchmark: draws frames of both scenes offscreen through the demo's own DrawFrame,
+// over a spread of clock values and cursor positions, and prints per scene the median and
+// 99th-percentile frame time and the frames per second. With --screen the frames go onto a
+// drawable of that size as the demo shows them there: scaled, with black bars.
 #include <GL/gl.h>
+#include <SDL.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "capture/interrupt.h"
 #include "host/frame.h"
-#include "platform/scripted_platform.h"
+#include "host/gl_context.h"
+#include "platform/offscreen/offscreen_window.h"
+#include "platform/picture_target.h"
+#include "scenes/scene_table.h"
 #include "screen.h"
 
 namespace {
 
-constexpr int kDefaultFrames = 600;
+constexpr long kDefaultFrames = 600;
+constexpr long kMaxFrames = 1000000;
+constexpr long kMaxScreenSide = 16384;
 constexpr int kWarmUpFrames = 20;
-constexpr float kSceneOneEnd = 3.1f;  // scene 1's clock runs to about 3.1
-constexpr float kSceneTwoSpan = 6;    // scene 2 has no end; one minute of it is sampled
+constexpr float kEndlessSpan = 6;  // of a scene with no end, one minute is sampled
 
 // Cursor positions over the picture: centre, edges and corners, visited in turn.
 constexpr CursorPos kCursors[] = {{400, 300}, {0, 300},   {799, 300}, {400, 0},  {400, 599},
                                   {0, 0},     {799, 599}, {200, 450}, {600, 150}};
+
+struct Options {
+  long frames = kDefaultFrames;
+  std::optional<Rect> screen;  // width and height of the drawable; none: the bare picture
+  bool help = false;
+};
 
 struct Figures {
   double medianMs = 0;
@@ -31,62 +47,169 @@ struct Figures {
   double framesPerSecond = 0;
 };
 
-// One frame as the demo draws it, finished so that its whole cost is counted.
-double TimeFrame(ScriptedPlatform& platform, int scene, float t, CursorPos cursor) {
-  platform.SetCursor(cursor.x, cursor.y);
-  const auto start = std::chrono::steady_clock::now();
-  DrawFrame(platform, scene, t);
-  glFinish();
-  const auto end = std::chrono::steady_clock::now();
-  platform.SwapBuffers();
-  return std::chrono::duration<double, std::milli>(end - start).count();
+void PrintUsage(std::FILE* out, const char* program) {
+  std::fprintf(out,
+               "usage: %s [--screen WxH] [FRAMES]\n"
+               "  FRAMES         frames per scene, %d ... %ld (default %ld)\n"
+               "  --screen WxH   draw onto a W x H drawable as the demo does on such a screen:\n"
+               "                 the %d x %d picture scaled to fit, with black bars\n"
+               "  --help         show this and exit\n",
+               program, 2, kMaxFrames, kDefaultFrames, gResX, gResY);
 }
+
+// A whole decimal number within [low, high]; no sign, no other characters.
+bool ParseNumber(const char* text, long low, long high, long& value) {
+  if (text[0] < '0' || text[0] > '9') return false;
+  char* end = nullptr;
+  errno = 0;
+  value = std::strtol(text, &end, 10);
+  return errno == 0 && *end == '\0' && value >= low && value <= high;
+}
+
+bool ParseScreen(const char* text, Rect& screen) {
+  const char* cross = std::strchr(text, 'x');
+  if (cross == nullptr) return false;
+  const std::string width(text, cross);
+  long w = 0;
+  long h = 0;
+  if (!ParseNumber(width.c_str(), 1, kMaxScreenSide, w) ||
+      !ParseNumber(cross + 1, 1, kMaxScreenSide, h)) {
+    return false;
+  }
+  screen = Rect{0, 0, static_cast<int>(w), static_cast<int>(h)};
+  return true;
+}
+
+bool ParseOptions(int argc, char** argv, Options& options) {
+  bool haveFrames = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      options.help = true;
+    } else if (arg == "--screen") {
+      Rect screen;
+      if (i + 1 >= argc || !ParseScreen(argv[++i], screen)) return false;
+      options.screen = screen;
+    } else if (!haveFrames && ParseNumber(argv[i], 2, kMaxFrames, options.frames)) {
+      haveFrames = true;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The drawable the frames go to, and on a screen of another size the picture's scaling.
+class Surface {
+ public:
+  bool Open(const Options& options, std::string& error) {
+    if (!options.screen) return open_ = OpenFrameSurface(window_, error);
+    screen_ = *options.screen;
+    if (!window_.CreateDemoWindow(screen_.width, screen_.height) || !EnableOpenGL(window_)) {
+      error = window_.ErrorText();
+      window_.DestroyDemoWindow();
+      return false;
+    }
+    open_ = true;
+    PrepareFrameState();
+    target_.emplace(gResX, gResY, SDL_GL_GetProcAddress);
+    if (!target_->Prepare(screen_.width, screen_.height)) {
+      error = "no framebuffer objects to scale the picture with";
+      return false;
+    }
+    return true;
+  }
+
+  ~Surface() {
+    if (target_) target_->Release();
+    if (open_) CloseFrameSurface(window_);
+  }
+
+  // One frame as the demo draws and shows it, finished so that its whole cost is counted.
+  double TimeFrame(int scene, float t, CursorPos cursor) {
+    const auto start = std::chrono::steady_clock::now();
+    DrawFrame(FrameInput{scene, t, cursor});
+    if (target_) target_->Present();
+    glFinish();
+    const auto end = std::chrono::steady_clock::now();
+    window_.SwapBuffers();
+    if (target_) target_->Prepare(screen_.width, screen_.height);
+    return std::chrono::duration<double, std::milli>(end - start).count();
+  }
+
+ private:
+  OffscreenWindow window_;
+  bool open_ = false;
+  Rect screen_;
+  std::optional<PictureTarget> target_;
+};
 
 double Percentile(const std::vector<double>& sorted, double fraction) {
   const auto index = static_cast<std::size_t>(fraction * static_cast<double>(sorted.size() - 1));
   return sorted[index];
 }
 
-Figures MeasureScene(ScriptedPlatform& platform, int scene, float span, int frames) {
+// Empty when a signal asked us to stop.
+std::optional<Figures> MeasureScene(Surface& surface, int scene, float span, long frames) {
   constexpr int kCursorCount = sizeof(kCursors) / sizeof(kCursors[0]);
-  for (int i = 0; i < kWarmUpFrames; ++i) TimeFrame(platform, scene, 0, kCursors[0]);
+  for (int i = 0; i < kWarmUpFrames; ++i) surface.TimeFrame(scene, 0, kCursors[0]);
   std::vector<double> times;
   double total = 0;
-  for (int i = 0; i < frames; ++i) {
+  for (long i = 0; i < frames; ++i) {
+    if (Interrupted()) return std::nullopt;
     const float t = span * static_cast<float>(i) / static_cast<float>(frames - 1);
-    times.push_back(TimeFrame(platform, scene, t, kCursors[i % kCursorCount]));
+    times.push_back(surface.TimeFrame(scene, t, kCursors[i % kCursorCount]));
     total += times.back();
   }
   std::sort(times.begin(), times.end());
-  return Figures{Percentile(times, 0.5), Percentile(times, 0.99), 1000.0 * frames / total};
+  return Figures{Percentile(times, 0.5), Percentile(times, 0.99),
+                 1000.0 * static_cast<double>(frames) / total};
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  const int frames = argc > 1 ? std::atoi(argv[1]) : kDefaultFrames;
-  if (argc > 2 || frames < 2) {
-    std::fprintf(stderr, "usage: %s [frames per scene, at least 2; default %d]\n", argv[0],
-                 kDefaultFrames);
-    return 2;
-  }
-  ScriptedPlatform platform(ScriptedPlatform::Graphics::Offscreen);
+int Run(const Options& options) {
+  Surface surface;
   std::string error;
-  if (!OpenFrameSurface(platform, error)) {
+  if (!surface.Open(options, error)) {
     std::fprintf(stderr, "benchmark: %s\n", error.c_str());
     return 1;
   }
   std::printf("renderer: %s (%s)\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
               reinterpret_cast<const char*>(glGetString(GL_VERSION)));
-  std::printf("picture: %d x %d, %d frames per scene, cursor over %zu positions\n", gResX, gResY,
-              frames, sizeof(kCursors) / sizeof(kCursors[0]));
-  const float spans[] = {kSceneOneEnd, kSceneTwoSpan};
-  for (int scene = 1; scene <= 2; ++scene) {
-    const Figures figures = MeasureScene(platform, scene, spans[scene - 1], frames);
-    std::printf("scene %d (t 0 ... %.1f): median %.2f ms, p99 %.2f ms, %.0f frames/s\n", scene,
-                static_cast<double>(spans[scene - 1]), figures.medianMs, figures.p99Ms,
-                figures.framesPerSecond);
+  std::printf("picture: %d x %d", gResX, gResY);
+  if (options.screen) {
+    std::printf(" on a %d x %d screen", options.screen->width, options.screen->height);
   }
-  CloseFrameSurface(platform);
-  return 0;
+  std::printf(", %ld frames per scene, cursor over %zu positions\n", options.frames,
+              sizeof(kCursors) / sizeof(kCursors[0]));
+  std::fflush(stdout);
+  for (int scene = 1; scene <= kSceneCount; ++scene) {
+    const float end = SceneNumber(scene).endsPast;
+    const float span = end == kNeverEnds ? kEndlessSpan : end;
+    const std::optional<Figures> figures = MeasureScene(surface, scene, span, options.frames);
+    if (!figures) break;
+    std::printf("scene %d (t 0 ... %.1f): median %.2f ms, p99 %.2f ms, %.0f frames/s\n", scene,
+                static_cast<double>(span), figures->medianMs, figures->p99Ms,
+                figures->framesPerSecond);
+    std::fflush(stdout);
+  }
+  if (!Interrupted()) return 0;
+  std::fprintf(stderr, "benchmark: interrupted\n");
+  return 128 + InterruptSignal();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Before SDL starts, which then leaves these handlers in place.
+  CatchInterrupts();
+  Options options;
+  if (!ParseOptions(argc, argv, options)) {
+    PrintUsage(stderr, argv[0]);
+    return 2;
+  }
+  if (options.help) {
+    PrintUsage(stdout, argv[0]);
+    return 0;
+  }
+  return Run(options);
 }

@@ -1,20 +1,17 @@
-// What each scene draws per frame, and its text overlay's parameters.
+// One frame drawn as the table of scenes describes it, and the GL state frames rely on.
 #include "frame.h"
 
 #include <GL/gl.h>
 
 #include "gl_context.h"
-#include "scenes/blob_grid.h"
-#include "scenes/cube_cross.h"
-#include "scenes/orbit_camera.h"
 #include "scenes/projection.h"
+#include "scenes/scene_table.h"
 #include "screen.h"
+#include "text/demo_font.h"
 #include "text/font.h"
-#include "text/text_tables.h"
-#include "text/typed_lines.h"
 
 void PrepareFrameState() {
-  BuildFont();
+  BuildFont(DemoFontGlyphs());
   glEnable(GL_CULL_FACE);
   // The cube's faces wind clockwise seen from outside, so culling front faces keeps the outer
   // sides that face the viewer, with no depth test.
@@ -22,28 +19,25 @@ void PrepareFrameState() {
   LoadPerspective(gResX, gResY);
 }
 
-bool OpenFrameSurface(Platform& platform, std::string& error) {
-  if (!platform.CreateDemoWindow(gResX, gResY) || !EnableOpenGL(platform)) {
-    error = platform.ErrorText();
-    platform.DestroyDemoWindow();
+bool OpenFrameSurface(DemoWindow& window, std::string& error) {
+  if (!window.CreateDemoWindow(gResX, gResY) || !EnableOpenGL(window)) {
+    error = window.ErrorText();
+    window.DestroyDemoWindow();
     return false;
   }
   PrepareFrameState();
   return true;
 }
 
-void CloseFrameSurface(Platform& platform) {
-  DisableOpenGL(platform);
-  platform.DestroyDemoWindow();
+void CloseFrameSurface(DemoWindow& window) {
+  DisableOpenGL(window);
+  window.DestroyDemoWindow();
 }
 
-void DrawFrame(const Platform& platform, int scene, float t) {
-  SetOrbitCamera(platform, scene, t);
-  if (scene == 1) {
-    DrawBlobGrid(t);
-    DrawTypedLines(texten, texten_rader, 0.32f, 25, Colour{0, 1, 0}, t);
-  } else {
-    DrawCubeCross(t);
-    DrawTypedLines(texten2, texten2_rader, 0.2f, 5, Colour{1, 0, 0}, t);
-  }
+void DrawFrame(const FrameInput& input) {
+  const Scene& scene = SceneNumber(input.scene);
+  SetOrbitCamera(scene.camera, input.t, input.cursor);
+  scene.draw(input.t);
+  const TypedText& text = scene.text;
+  DrawTypedLines(text.table, text.rows, text.interval, text.drift, text.colour, input.t);
 }

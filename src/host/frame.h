@@ -1,19 +1,27 @@
 // One frame of either scene: camera, cubes, text. The demo, the benchmark, the capture tool
-// and the tests all draw through this, so a frame depends only on (scene, t, cursor).
+// and the tests all draw through this, so a frame depends only on its FrameInput.
 #pragma once
 
 #include <string>
 
-#include "platform/platform.h"
+#include "cursor_pos.h"
+#include "platform/demo_window.h"
 
-// The GL state every frame relies on: the font's display lists, front-face culling and the
-// perspective. Needs a current context.
+// The GL state every frame relies on: the demo font's display lists (rasterised by the
+// platform), front-face culling and the perspective. Needs a current context.
 void PrepareFrameState();
 
 // For programs that draw frames without running the demo (tools, tests): creates the window
 // and its GL context through EnableOpenGL and prepares the frame state as the demo does at
 // start-up. False, with the reason in error, when no context could be had.
-bool OpenFrameSurface(Platform& platform, std::string& error);
-void CloseFrameSurface(Platform& platform);
+bool OpenFrameSurface(DemoWindow& window, std::string& error);
+void CloseFrameSurface(DemoWindow& window);
 
-void DrawFrame(const Platform& platform, int scene, float t);
+// Everything a frame depends on, sampled once per frame by whoever drives the drawing.
+struct FrameInput {
+  int scene = 1;     // 1 .. kSceneCount, in the table of scenes
+  float t = 0;       // the scene clock, in units of ten seconds
+  CursorPos cursor;  // in picture pixels
+};
+
+void DrawFrame(const FrameInput& input);

@@ -6,9 +6,9 @@
 #include "scenes/projection.h"
 #include "screen.h"
 
-bool EnableOpenGL(Platform& platform) {
-  if (!platform.CreateGLContext()) return false;
-  platform.ShowDemoWindow();
+bool EnableOpenGL(DemoWindow& window) {
+  if (!window.CreateGLContext()) return false;
+  window.ShowDemoWindow();
   ReSizeGLScene(gResX, gResY);
   return true;
 }
@@ -20,4 +20,4 @@ void ReSizeGLScene(int width, int height) {
   glLoadIdentity();
 }
 
-void DisableOpenGL(Platform& platform) { platform.DeleteGLContext(); }
+void DisableOpenGL(DemoWindow& window) { window.DeleteGLContext(); }

@@ -1,5 +1,5 @@
 // Process entry: the demo runs on the real platform.
-#include "platform/sdl_platform.h"
+#include "platform/sdl/sdl_platform.h"
 #include "win_main.h"
 
 int main() {

@@ -5,6 +5,3 @@ float SceneClock(std::uint32_t startTick, std::uint32_t now) {
   const std::uint32_t elapsed = now - startTick;
   return static_cast<float>(static_cast<double>(elapsed) / 10000);
 }
-
-// Compared in single precision: 31,000 ms rounds to the same float as 3.1 and still draws.
-bool SceneOneIsOver(float t) { return t > 3.1f; }

@@ -6,6 +6,3 @@
 // Milliseconds from startTick to now, divided by 10000. The difference is taken in unsigned
 // 32-bit arithmetic, so a wrap of the tick counter still gives the right span.
 float SceneClock(std::uint32_t startTick, std::uint32_t now);
-
-// Scene 1 ends on the first pass whose clock is past 3.1 (about 31 seconds).
-bool SceneOneIsOver(float t);

@@ -8,5 +8,5 @@
 int WinMain(Platform& platform);
 
 // Handles one message that is not the quit message: Esc and the close command post a quit
-// (code 0); other keys are ignored; everything else gets the platform's default handling.
-long WndProc(Platform& platform, const Message& message);
+// (code 0); other keys are ignored; everything else gets the system's default handling.
+long WndProc(ClockAndInput& input, const Message& message);

@@ -5,17 +5,17 @@
 
 #include "music_file.h"
 
-Song* StartMusic(Platform& platform) {
-  platform.StartMixer(44100, 32, 0);
-  const MusicSearch search = FindMusicFile("music.xm", platform.ProgramDirectory());
+Song* StartMusic(MusicOutput& music) {
+  music.StartMixer(44100, 32, 0);
+  const MusicSearch search = FindMusicFile("music.xm", music.ProgramDirectory());
   Song* song = nullptr;
   if (search.found.empty()) {
     std::fprintf(stderr, "demo: no music: %s\n", DescribeMissingMusic("music.xm", search).c_str());
   } else {
-    song = platform.LoadSong(search.found.c_str());
+    song = music.LoadSong(search.found.c_str());
   }
-  platform.PlaySong(song);
+  music.PlaySong(song);
   return song;
 }
 
-void FreeMusic(Platform& platform, Song* song) { platform.FreeSong(song); }
+void FreeMusic(MusicOutput& music, Song* song) { music.FreeSong(song); }

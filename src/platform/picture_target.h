@@ -4,7 +4,7 @@
 
 #include <GL/gl.h>
 
-#include "letterbox.h"
+#include "platform/letterbox.h"
 
 // Looks up a GL function by name in the current context (SDL_GL_GetProcAddress,
 // wglGetProcAddress); nullptr when the context lacks it.

@@ -2,11 +2,9 @@
 // between stores is double: both decide exactly which cells show at a given moment.
 #include "blob_grid.h"
 
-#include <GL/gl.h>
-
 #include <cmath>
 
-#include "cube.h"
+#include "cube_batch.h"
 
 namespace {
 
@@ -48,19 +46,17 @@ float CellSize(const FieldCentres& c, int x, int y, int z) {
 
 void DrawBlobGrid(float t, EmptyCells emptyCells) {
   const FieldCentres centres = ComputeFieldCentres(t);
+  CubeBatch cubes;
   for (int z = kLatticeFirst; z <= kLatticeLast; z += kLatticeStep) {
     for (int y = kLatticeFirst; y <= kLatticeLast; y += kLatticeStep) {
       const float k = (y + 16) / 32.0f;
-      glColor3f(k, 0, 1 - k);
+      cubes.SetColour(k, 0, 1 - k);
       for (int x = kLatticeFirst; x <= kLatticeLast; x += kLatticeStep) {
         const float size = CellSize(centres, x, y, z);
         if (size == 0 && emptyCells == EmptyCells::Skip) continue;
-        glPushMatrix();
-        glTranslatef(x, y, z);
-        glScalef(size, size, size);
-        cube();
-        glPopMatrix();
+        cubes.AddScaled(x, y, z, size);
       }
     }
   }
+  cubes.Draw();
 }

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "cube.h"
+#include "cube_batch.h"
 
 namespace {
 
@@ -14,13 +14,6 @@ constexpr float kSwingRate = 25;      // radians of the vertical swing's phase p
 constexpr float kSwingRatioX = 1.3f;  // the x swing runs this much faster
 constexpr float kArmSpacing = 3;      // ring s sits at distance 3 s from the origin
 constexpr int kRings = 4;
-
-void CubeAt(float x, float y, float z) {
-  glPushMatrix();
-  glTranslatef(x, y, z);
-  cube();
-  glPopMatrix();
-}
 
 }  // namespace
 
@@ -34,18 +27,21 @@ RingSwing ComputeRingSwing(float t, int s) {
 }
 
 void DrawCubeCross(float t) {
+  CubeBatch cubes;
   for (int s = 1; s <= kRings; ++s) {
     // The green of 128 is clamped to full intensity by the pipeline.
-    glColor3f(s / 4.0f, 128, 0);
+    cubes.SetColour(s / 4.0f, 128, 0);
     const RingSwing swing = ComputeRingSwing(t, s);
     glRotatef(swing.aboutY, 0, 1, 0);
     glRotatef(swing.aboutX, 1, 0, 0);
+    cubes.ReadModelView();
     const float d = s * kArmSpacing;
-    CubeAt(d, 0, 0);
-    CubeAt(-d, 0, 0);
-    CubeAt(0, d, 0);
-    CubeAt(0, -d, 0);
-    CubeAt(0, 0, d);
-    CubeAt(0, 0, -d);
+    cubes.Add(d, 0, 0);
+    cubes.Add(-d, 0, 0);
+    cubes.Add(0, d, 0);
+    cubes.Add(0, -d, 0);
+    cubes.Add(0, 0, d);
+    cubes.Add(0, 0, -d);
   }
+  cubes.Draw();
 }

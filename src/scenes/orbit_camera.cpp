@@ -24,11 +24,11 @@ MouseOffset ComputeMouseOffset(CursorPos cursor) {
   return offset;
 }
 
-Eye OrbitEye(int scene, MouseOffset offset, float t) {
+Eye OrbitEye(CameraPath path, MouseOffset offset, float t) {
   const double angle = (offset.mx + offset.mx) * kPi;
   Eye eye;
   eye.y = static_cast<double>(kOrbitRadius) * offset.my;
-  if (scene == 1) {
+  if (path == CameraPath::Orbit) {
     eye.x = std::sin(angle) * kOrbitRadius;
     eye.z = std::cos(angle) * kOrbitRadius;
   } else {
@@ -38,10 +38,10 @@ Eye OrbitEye(int scene, MouseOffset offset, float t) {
   return eye;
 }
 
-void SetOrbitCamera(const Platform& platform, int scene, float t) {
+void SetOrbitCamera(CameraPath path, float t, CursorPos cursor) {
   glClearColor(1, 1, 1, 0);
   glClear(GL_COLOR_BUFFER_BIT);
-  const Eye eye = OrbitEye(scene, ComputeMouseOffset(platform.GetCursorPos()), t);
+  const Eye eye = OrbitEye(path, ComputeMouseOffset(cursor), t);
   LoadPerspective(gResX, gResY);
   glLoadIdentity();
   gluLookAt(eye.x, eye.y, eye.z, 0, 0, 0, 0, 1, 0);

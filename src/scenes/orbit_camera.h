@@ -1,7 +1,7 @@
 // The start of every frame: white clear, the perspective, and an eye placed by the mouse.
 #pragma once
 
-#include "platform/platform.h"
+#include "cursor_pos.h"
 
 // The cursor's offset from the picture centre as a fraction of the picture size; 0 at the
 // centre, -0.5 at the left and top edges.
@@ -16,12 +16,14 @@ struct Eye {
   double z = 0;
 };
 
+// How a scene's eye moves. Orbit: at radius 30 around the vertical axis as the mouse steers.
+// Travel: the same steering plus a time-driven path, so the eye moves while the mouse rests.
+enum class CameraPath { Orbit, Travel };
+
 MouseOffset ComputeMouseOffset(CursorPos cursor);
 
-// Scene 1 orbits at radius 30 around the vertical axis; scene 2 adds its own time-driven
-// path, so the eye travels even while the mouse rests.
-Eye OrbitEye(int scene, MouseOffset offset, float t);
+Eye OrbitEye(CameraPath path, MouseOffset offset, float t);
 
-// Clears to white, reads the cursor, rebuilds the perspective and looks at the origin from
-// OrbitEye. Leaves the model-view matrix selected and holding the camera.
-void SetOrbitCamera(const Platform& platform, int scene, float t);
+// Clears to white, rebuilds the perspective and looks at the origin from OrbitEye for the
+// cursor. Leaves the model-view matrix selected and holding the camera.
+void SetOrbitCamera(CameraPath path, float t, CursorPos cursor);

@@ -3,15 +3,19 @@
 
 #include <vector>
 
-#include "glyph_bitmap.h"
-
-// Builds the demo's font (the glyph table made at build time from the face in font_choice.h)
-// into 96 display lists, one per code 32..127. Needs a current GL context.
-void BuildFont();
+#include "glyphs.h"
 
 // Compiles the given glyphs for codes 32..127 (index code - 32) into fresh display lists and
-// makes them the font glPrint uses. Anything but exactly 96 glyphs leaves no font.
-void BuildFontFrom(const std::vector<GlyphBitmap>& glyphs);
+// makes them the font glPrint uses. Needs a current GL context. Anything but exactly 96
+// glyphs (as when no usable font was found) leaves no font, and text draws nothing.
+void BuildFont(const std::vector<GlyphBitmap>& glyphs);
+
+// How glPrint draws. Merged (the demo's) composes the whole text into one bitmap drawn by one
+// glBitmap, with the pixels and final raster position the per-glyph display lists give;
+// PerGlyph calls the lists, and is kept as the reference the tests compare with. Feedback and
+// selection modes always get the lists, so they see one bitmap token per glyph.
+enum class TextDrawing { Merged, PerGlyph };
+void SetTextDrawing(TextDrawing drawing);
 
 // Formats like printf into a 256-character buffer, cutting what does not fit, and draws the
 // text at the current raster position in the current raster colour, advancing it.

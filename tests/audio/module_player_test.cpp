@@ -1,6 +1,6 @@
 // The module player through SDL's disk audio driver, which writes what reaches the device
 // to a file: the sound itself, looping, bad files, no device, and freeing mid-callback.
-#include "platform/module_player.h"
+#include "platform/sdl/module_player.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

@@ -8,7 +8,7 @@
 #include "chunked_render.h"
 #include "composition.h"
 #include "parts.h"
-#include "platform/module_player.h"
+#include "platform/sdl/module_player.h"
 
 namespace {
 

@@ -2,9 +2,8 @@
 // screenshot of the running demo, and writes that frame out, so a script can compare the two.
 // Usage: match_frame SCENE CURSOR_X CURSOR_Y FROM_MS TO_MS SCREENSHOT.ppm BEST.ppm
 // Prints "<milliseconds into the scene> <pixels that differ>" for the best moment.
-#include <GL/gl.h>
-
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -14,12 +13,14 @@
 
 #include "host/frame.h"
 #include "host/scene_clock.h"
-#include "platform/scripted_platform.h"
+#include "platform/offscreen/offscreen_window.h"
+#include "platform/offscreen/picture_readback.h"
+#include "scenes/scene_table.h"
 #include "screen.h"
 
 namespace {
 
-using Picture = std::vector<unsigned char>;  // RGB rows from the top, 8 bits per channel
+using Picture = std::vector<std::uint8_t>;  // RGB rows from the top, 8 bits per channel
 
 constexpr long kCoarseStepMs = 10;
 constexpr int kCandidatesRefined = 3;
@@ -44,19 +45,12 @@ void WritePpm(const char* path, const Picture& picture) {
             static_cast<std::streamsize>(picture.size()));
 }
 
-Picture RenderFrame(ScriptedPlatform& platform, int scene, long ms) {
-  DrawFrame(platform, scene, SceneClock(0, static_cast<std::uint32_t>(ms)));
-  Picture bottomUp(static_cast<std::size_t>(gResX) * gResY * 3);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(0, 0, gResX, gResY, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
-  Picture topDown(bottomUp.size());
-  const std::size_t row = static_cast<std::size_t>(gResX) * 3;
-  for (int y = 0; y < gResY; ++y) {
-    std::copy_n(bottomUp.begin() + static_cast<std::ptrdiff_t>((gResY - 1 - y) * row), row,
-                topDown.begin() + static_cast<std::ptrdiff_t>(y * row));
-  }
-  platform.SwapBuffers();
-  return topDown;
+Picture RenderFrame(OffscreenWindow& window, int scene, CursorPos cursor, long ms) {
+  DrawFrame(FrameInput{scene, SceneClock(0, static_cast<std::uint32_t>(ms)), cursor});
+  Picture picture;
+  ReadPictureRows(gResX, gResY, picture);
+  window.SwapBuffers();
+  return picture;
 }
 
 long DifferingPixels(const Picture& a, const Picture& b) {
@@ -82,6 +76,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   const int scene = std::atoi(argv[1]);
+  if (scene < 1 || scene > kSceneCount) {
+    std::fprintf(stderr, "match_frame: no scene %s\n", argv[1]);
+    return 2;
+  }
   const long fromMs = std::max(0L, std::atol(argv[4]));
   const long toMs = std::max(fromMs, std::atol(argv[5]));
   Picture screenshot;
@@ -89,19 +87,19 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "match_frame: %s is not an 800 x 600 binary PPM\n", argv[6]);
     return 1;
   }
-  ScriptedPlatform platform(ScriptedPlatform::Graphics::Offscreen);
+  OffscreenWindow window;
   std::string error;
-  if (!OpenFrameSurface(platform, error)) {
+  if (!OpenFrameSurface(window, error)) {
     std::fprintf(stderr, "match_frame: %s\n", error.c_str());
     return 1;
   }
-  platform.SetCursor(std::atoi(argv[2]), std::atoi(argv[3]));
+  const CursorPos cursor{std::atoi(argv[2]), std::atoi(argv[3])};
 
   // The picture changes little within a few milliseconds, so a coarse scan finds the region
   // and every millisecond around the best few coarse moments is then tried.
   std::vector<std::pair<long, long>> coarse;  // (differing pixels, ms)
   for (long ms = fromMs; ms <= toMs; ms += kCoarseStepMs) {
-    coarse.emplace_back(DifferingPixels(RenderFrame(platform, scene, ms), screenshot), ms);
+    coarse.emplace_back(DifferingPixels(RenderFrame(window, scene, cursor, ms), screenshot), ms);
   }
   std::sort(coarse.begin(), coarse.end());
   std::pair<long, long> best = coarse.front();
@@ -109,11 +107,12 @@ int main(int argc, char** argv) {
   for (int i = 0; i < refined; ++i) {
     for (long ms = coarse[i].second - kCoarseStepMs; ms <= coarse[i].second + kCoarseStepMs; ++ms) {
       if (ms < 0) continue;
-      best = std::min(best, {DifferingPixels(RenderFrame(platform, scene, ms), screenshot), ms});
+      best =
+          std::min(best, {DifferingPixels(RenderFrame(window, scene, cursor, ms), screenshot), ms});
     }
   }
-  WritePpm(argv[7], RenderFrame(platform, scene, best.second));
+  WritePpm(argv[7], RenderFrame(window, scene, cursor, best.second));
   std::printf("%ld %ld\n", best.second, best.first);
-  CloseFrameSurface(platform);
+  CloseFrameSurface(window);
   return 0;
 }

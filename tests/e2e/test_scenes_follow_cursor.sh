@@ -10,14 +10,20 @@ run_under_xvfb 800x600
 # sides draw through the same frame code on the same rasteriser, so the right moment differs
 # in none; the slack only absorbs rounding differences between the two GL contexts.
 readonly TOLERANCE=50
-# Every nearby frame drawn for the centred cursor must differ in at least this many pixels.
+# Every frame drawn for the centred cursor around the matched moment must differ in at least
+# this many pixels.
 readonly WRONG_CURSOR_MINIMUM=5000
-# The scene clock starts at most this long after launch (window, context, music, font).
-readonly STARTUP_MS=$((3000 * WAIT_FACTOR))
+# The scene clock starts once the window is up, after the music and the font: at most this
+# long after the window is first seen.
+readonly AFTER_SHOW_MS=$((1000 * WAIT_FACTOR))
+# The window was mapped at most this long before it was seen (one poll of wait_for_window).
+readonly POLL_SLACK_MS=500
 # Scene 2's clock starts when scene 1's first reads past 3.1, i.e. 31,001 ms.
 readonly SCENE_TWO_OFFSET_MS=31001
 # The frame on the screen was drawn at most this long before the screenshot.
 readonly FRAME_AGE_MS=500
+# The centred cursor's frames are drawn this far either side of the matched moment.
+readonly CENTRED_SPAN_MS=50
 
 readonly MATCH_FRAME=${MATCH_FRAME:-${DEMO_BUILD_DIR}/match_frame}
 work=$(mktemp -d)
@@ -27,7 +33,8 @@ trap 'rm -rf "$work"' EXIT
 now_ms() { date +%s%3N; }
 
 # Screenshots the demo and checks it against scene $1 drawn for the cursor ($2, $3); $4 is
-# how long after its own clock started the scene began.
+# how long after its own clock started the scene began. The scene clock started between
+# clock_from and clock_to (ms); a match narrows that to the moments it allows.
 check_screenshot() {
   local scene=$1 x=$2 y=$3 offset=$4
   local before after
@@ -35,18 +42,23 @@ check_screenshot() {
   import -window root -depth 8 "$work/shot.ppm"
   after=$(now_ms)
   # The milliseconds into the scene that the shown frame can have.
-  local from=$((before - launched - STARTUP_MS - offset - FRAME_AGE_MS))
-  local to=$((after - launched - offset))
-  local best diff wrong
+  local from=$((before - FRAME_AGE_MS - clock_to - offset))
+  local to=$((after - clock_from - offset))
+  local best diff wrong ms
   best=$("$MATCH_FRAME" "$scene" "$x" "$y" "$from" "$to" "$work/shot.ppm" "$work/best.ppm")
   diff=$(compare -metric AE -fuzz 2% "$work/best.ppm" "$work/shot.ppm" null: 2>&1 || true)
   [ "$diff" -le "$TOLERANCE" ] 2>/dev/null ||
     fail "scene $scene, cursor ($x, $y): best frame (ms, pixels: $best) differs in $diff pixels"
-  wrong=$("$MATCH_FRAME" "$scene" 400 300 "$from" "$to" "$work/shot.ppm" "$work/centred.ppm")
+  ms=${best% *}
+  wrong=$("$MATCH_FRAME" "$scene" 400 300 $((ms - CENTRED_SPAN_MS)) $((ms + CENTRED_SPAN_MS)) \
+    "$work/shot.ppm" "$work/centred.ppm")
   [ "${wrong#* }" -ge "$WRONG_CURSOR_MINIMUM" ] ||
     fail "scene $scene: the centred cursor's frames match too (ms, pixels: $wrong)"
-  echo "scene $scene, cursor ($x, $y): matches at ${best% *} ms of $from ... $to" \
+  echo "scene $scene, cursor ($x, $y): matches at $ms ms of $from ... $to" \
     "($diff pixels differ); the centred cursor's frames differ in ${wrong#* } or more"
+  # The matched frame was drawn between FRAME_AGE_MS before the screenshot and its end.
+  clock_from=$((before - FRAME_AGE_MS - ms - offset))
+  clock_to=$((after - ms - offset))
 }
 
 # Moves the pointer to ($1, $2) the way remote-control tools do: a warp, with no device motion.
@@ -54,17 +66,19 @@ move_cursor() {
   xdotool mousemove "$1" "$2"
 }
 
-launched=$(now_ms)
 start_demo
 wait_for_window 2 >/dev/null
+shown=$(now_ms)
+clock_from=$((shown - POLL_SLACK_MS))
+clock_to=$((shown + AFTER_SHOW_MS))
 
 move_cursor 0 300
 sleep 1
 check_screenshot 1 0 300 0
 
 move_cursor 700 150
-while [ $(($(now_ms) - launched)) -lt $((SCENE_TWO_OFFSET_MS + STARTUP_MS + 1000)) ]; do
-  sleep 0.5
+while [ $(($(now_ms) - clock_to)) -lt $((SCENE_TWO_OFFSET_MS + 1000)) ]; do
+  sleep 0.2
 done
 check_screenshot 2 700 150 "$SCENE_TWO_OFFSET_MS"
 

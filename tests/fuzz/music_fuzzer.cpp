@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/module_decoder.h"
-#include "platform/module_player.h"
+#include "platform/sdl/module_player.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   constexpr int kRate = 44100;

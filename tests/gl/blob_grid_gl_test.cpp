@@ -100,11 +100,10 @@ TEST_F(BlobGridGL, SkippingEmptyCellsChangesNoPixel) {
                  {2.5f, {100, 450}},
                  {3.1f, {650, 120}}};
   for (const auto& moment : moments) {
-    platform.SetCursor(moment.cursor.x, moment.cursor.y);
-    SetOrbitCamera(platform, 1, moment.t);
+    SetOrbitCamera(CameraPath::Orbit, moment.t, moment.cursor);
     DrawBlobGrid(moment.t, EmptyCells::Draw);
     const std::vector<Pixel> everyCell = ReadPicture();
-    SetOrbitCamera(platform, 1, moment.t);
+    SetOrbitCamera(CameraPath::Orbit, moment.t, moment.cursor);
     DrawBlobGrid(moment.t);
     const std::vector<Pixel> shownCells = ReadPicture();
     const long coloured = std::count_if(everyCell.begin(), everyCell.end(), [](const Pixel& p) {
@@ -120,8 +119,7 @@ TEST_F(BlobGridGL, SkippingEmptyCellsChangesNoPixel) {
 }
 
 TEST_F(BlobGridGL, VisibleCellsShowTheirLayerColourOnAWhiteBackground) {
-  platform.SetCursor(400, 300);
-  SetOrbitCamera(platform, 1, 0);
+  SetOrbitCamera(CameraPath::Orbit, 0, {400, 300});
   DrawBlobGrid(0);
   const std::vector<Pixel> picture = ReadPicture();
 
@@ -208,8 +206,7 @@ TEST_F(BlobGridGL, CellsAreDrawnZThenYThenXAscendingEachInItsSizeAndLayerColour)
 }
 
 TEST_F(BlobGridGL, LeavesTheModelViewMatrixAsItFoundIt) {
-  platform.SetCursor(123, 456);
-  SetOrbitCamera(platform, 1, 0.8f);
+  SetOrbitCamera(CameraPath::Orbit, 0.8f, {123, 456});
   GLdouble before[16], after[16];
   glGetDoublev(GL_MODELVIEW_MATRIX, before);
   DrawBlobGrid(0.8f);

@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "capture/capture_clock.h"
 #include "capture/capture_surface.h"
 #include "capture/png_file.h"
 #include "capture/video_capture.h"
+#include "host/scene_clock.h"
 #include "offscreen_frame.h"
 
 namespace {
@@ -49,25 +51,20 @@ RgbPicture ThroughPngFile(const RgbPicture& picture, int width, int height,
 using CaptureGL = OffscreenFrame;
 
 TEST_F(CaptureGL, AStillIsTheDemosOwnFramePixelForPixel) {
-  struct Case {
-    FrameMoment moment;
-    CursorPos cursor;
+  const FrameInput cases[] = {
+      {1, 0.0f, {400, 300}}, {1, 2.5f, {100, 50}},  {1, 3.1f, {799, 599}},
+      {2, 0.0f, {400, 300}}, {2, 1.7f, {700, 500}}, {2, 6.0f, {0, 0}},
   };
-  const Case cases[] = {
-      {{1, 0.0f}, {400, 300}}, {{1, 2.5f}, {100, 50}},  {{1, 3.1f}, {799, 599}},
-      {{2, 0.0f}, {400, 300}}, {{2, 1.7f}, {700, 500}}, {{2, 6.0f}, {0, 0}},
-  };
-  for (const Case& c : cases) {
-    platform.SetCursor(c.cursor.x, c.cursor.y);
-    DrawFrame(platform, c.moment.scene, c.moment.t);
+  for (const FrameInput& c : cases) {
+    DrawFrame(c);
     const std::vector<Pixel> expected = ReadPicture();
 
     RgbPicture still;
-    CaptureFrame(platform, c.moment, c.cursor, still);
+    CaptureFrame(window, c, still);
     ASSERT_EQ(still.size(), 800u * 600u * 3u);
     const RgbPicture saved = ThroughPngFile(still, gResX, gResY, "still.png");
-    EXPECT_TRUE(AsPixels(saved) == expected) << "scene " << c.moment.scene << " t " << c.moment.t
-                                             << " cursor " << c.cursor.x << "," << c.cursor.y;
+    EXPECT_TRUE(AsPixels(saved) == expected)
+        << "scene " << c.scene << " t " << c.t << " cursor " << c.cursor.x << "," << c.cursor.y;
   }
 }
 
@@ -100,7 +97,7 @@ TEST_F(CaptureGL, VideoFramesFollowTheTimelineAndTheOrbitPath) {
   std::vector<RgbPicture> frames;
   std::vector<std::int64_t> numbers;
   const std::int64_t delivered =
-      RenderVideoFrames(platform, 6, 30, true, [&](std::int64_t frame, const RgbPicture& p) {
+      RenderVideoFrames(window, 6, 30, true, [&](std::int64_t frame, const RgbPicture& p) {
         frames.push_back(p);
         numbers.push_back(frame);
         return frame < 2;  // the sink stops the capture after frame 2
@@ -108,12 +105,9 @@ TEST_F(CaptureGL, VideoFramesFollowTheTimelineAndTheOrbitPath) {
   EXPECT_EQ(delivered, 2);
   ASSERT_EQ(numbers, (std::vector<std::int64_t>{0, 1, 2}));
 
-  const CaptureTimeline timeline(30);
   for (std::int64_t frame = 0; frame < 3; ++frame) {
-    const CursorPos cursor = OrbitCursor(timeline.ElapsedMs(frame));
-    platform.SetCursor(cursor.x, cursor.y);
-    const FrameMoment moment = timeline.Moment(frame);
-    DrawFrame(platform, moment.scene, moment.t);
+    const std::uint32_t ms = FrameElapsedMs(frame, 30);
+    DrawFrame(FrameInput{1, SceneClock(0, ms), OrbitCursor(ms)});
     EXPECT_TRUE(AsPixels(frames[frame]) == ReadPicture()) << "frame " << frame;
   }
 }

@@ -91,8 +91,7 @@ bool Near(const Pixel& a, const Pixel& b) {
 using CubeCrossGL = OffscreenFrame;
 
 TEST_F(CubeCrossGL, ShowsTheFourRingColoursAndNothingElseOnWhite) {
-  platform.SetCursor(400, 300);
-  SetOrbitCamera(platform, 2, 0);
+  SetOrbitCamera(CameraPath::Travel, 0, {400, 300});
   DrawCubeCross(0);
   long counts[4] = {0, 0, 0, 0};
   for (const Pixel& pixel : ReadPicture()) {
@@ -113,8 +112,7 @@ TEST_F(CubeCrossGL, ShowsTheFourRingColoursAndNothingElseOnWhite) {
 
 TEST_F(CubeCrossGL, NothingIsDrawnAtTheOrigin) {
   // From above and to the side, the origin projects to the picture's centre between the arms.
-  platform.SetCursor(500, 0);
-  SetOrbitCamera(platform, 2, 0);
+  SetOrbitCamera(CameraPath::Travel, 0, {500, 0});
   DrawCubeCross(0);
   for (int y = 298; y <= 301; ++y) {
     for (int x = 398; x <= 401; ++x) {

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "text/font.h"
-#include "text/font_choice.h"
 #include "text/typed_lines.h"
 #include "text_canvas.h"
 
@@ -127,14 +126,14 @@ TEST_F(FontGL, ARowWithAPercentSignIsPrintedAsItStands) {
 }
 
 TEST_F(FontGL, WithoutAFontNothingIsDrawn) {
-  BuildFontFrom({});
+  BuildFont({});
   glRasterPos2i(100, 300);
   const WindowPoint before = RasterPosition();
   glPrint("ABC");
   EXPECT_EQ(RasterPosition().x, before.x);
   EXPECT_EQ(CountNonWhite(), 0);
   // Partial glyph sets are refused the same way.
-  BuildFontFrom(std::vector<GlyphBitmap>(10));
+  BuildFont(std::vector<GlyphBitmap>(10));
   glPrint("ABC");
   EXPECT_EQ(CountNonWhite(), 0);
 }

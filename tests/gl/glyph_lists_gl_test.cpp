@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "text/font.h"
-#include "text/font_choice.h"
 #include "text_canvas.h"
 
 namespace {
@@ -51,7 +50,7 @@ class GlyphListsGL : public TextCanvas {
     for (GlyphBitmap& glyph : glyphs) glyph.advance = 4;
     glyphs['A' - kFirstGlyphCode] = MakeGlyph(kFiveWide, -1, 2);
     glyphs['B' - kFirstGlyphCode] = MakeGlyph(kThirtyFourWide, 0, 0);
-    BuildFontFrom(glyphs);
+    BuildFont(glyphs);
   }
 
   // The picture's pixels from (left, top) as '#' (drawn) and '.' (white) rows.

@@ -10,7 +10,8 @@
 #include <vector>
 
 #include "host/frame.h"
-#include "platform/scripted_platform.h"
+#include "platform/offscreen/offscreen_window.h"
+#include "platform/offscreen/picture_readback.h"
 #include "screen.h"
 
 struct Pixel {
@@ -28,22 +29,20 @@ class OffscreenFrame : public ::testing::Test {
  protected:
   void SetUp() override {
     std::string error;
-    ASSERT_TRUE(OpenFrameSurface(platform, error)) << error;
+    ASSERT_TRUE(OpenFrameSurface(window, error)) << error;
   }
 
-  void TearDown() override { CloseFrameSurface(platform); }
+  void TearDown() override { CloseFrameSurface(window); }
 
   // The whole picture as RGB rows from the top.
   std::vector<Pixel> ReadPicture() const {
-    std::vector<Pixel> bottomUp(gResX * gResY);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, gResX, gResY, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
-    std::vector<Pixel> topDown(bottomUp.size());
-    for (int row = 0; row < gResY; ++row) {
-      std::copy_n(bottomUp.begin() + (gResY - 1 - row) * gResX, gResX,
-                  topDown.begin() + row * gResX);
+    std::vector<std::uint8_t> rows;
+    ReadPictureRows(gResX, gResY, rows);
+    std::vector<Pixel> pixels(rows.size() / 3);
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+      pixels[i] = Pixel{rows[3 * i], rows[3 * i + 1], rows[3 * i + 2]};
     }
-    return topDown;
+    return pixels;
   }
 
   Pixel ReadPixel(int x, int y) const {
@@ -53,5 +52,5 @@ class OffscreenFrame : public ::testing::Test {
     return pixel;
   }
 
-  ScriptedPlatform platform{ScriptedPlatform::Graphics::Offscreen};
+  OffscreenWindow window;
 };

@@ -9,7 +9,7 @@ using OrbitCameraGL = OffscreenFrame;
 TEST_F(OrbitCameraGL, AFrameOfTheCameraAloneIsWhiteEverywhere) {
   glClearColor(0.2f, 0.3f, 0.4f, 1);
   glClear(GL_COLOR_BUFFER_BIT);
-  SetOrbitCamera(platform, 1, 0.5f);
+  SetOrbitCamera(CameraPath::Orbit, 0.5f, {});
   const std::vector<Pixel> picture = ReadPicture();
   ASSERT_EQ(picture.size(), 800u * 600u);
   for (const Pixel& pixel : picture) ASSERT_EQ(pixel, (Pixel{255, 255, 255}));
@@ -44,15 +44,13 @@ void ExpectMatricesMatch(int scene, float t, CursorPos cursor, const Eye& expect
 }
 
 TEST_F(OrbitCameraGL, MatricesFollowTheCursor) {
-  platform.SetCursor(400, 300);
-  SetOrbitCamera(platform, 1, 0);
+  SetOrbitCamera(CameraPath::Orbit, 0, {400, 300});
   ExpectMatricesMatch(1, 0, {400, 300}, Eye{0, 0, 30});
 
-  platform.SetCursor(0, 300);
-  SetOrbitCamera(platform, 1, 0);
+  SetOrbitCamera(CameraPath::Orbit, 0, {0, 300});
   ExpectMatricesMatch(1, 0, {0, 300}, Eye{0, 0, -30});
 
-  platform.SetCursor(200, 0);
-  SetOrbitCamera(platform, 2, 0.25f);
-  ExpectMatricesMatch(2, 0.25f, {200, 0}, OrbitEye(2, ComputeMouseOffset({200, 0}), 0.25f));
+  SetOrbitCamera(CameraPath::Travel, 0.25f, {200, 0});
+  ExpectMatricesMatch(2, 0.25f, {200, 0},
+                      OrbitEye(CameraPath::Travel, ComputeMouseOffset({200, 0}), 0.25f));
 }

@@ -49,7 +49,7 @@ TEST_F(TypedLinesGL, SceneOneShowsItsTypedRowsInGreenAndNothingBelowThem) {
   // At row 3's start (12.8 s) rows 0..2 are typed out and row 3 is not shown yet.
   const float t = RowStart(3, 0.32f);
   ASSERT_EQ(TypedLength(31, RowStart(2, 0.32f), 0.32f, t), 31);
-  DrawFrame(platform, 1, t);
+  DrawFrame(FrameInput{1, t, {}});
   const std::vector<Pixel> picture = ReadPicture();
 
   int lowestBaseline = 0;
@@ -65,7 +65,7 @@ TEST_F(TypedLinesGL, SceneOneShowsItsTypedRowsInGreenAndNothingBelowThem) {
 }
 
 TEST_F(TypedLinesGL, SceneOneShowsNoTextBeforeItsFirstRowStarts) {
-  DrawFrame(platform, 1, 0.32f);
+  DrawFrame(FrameInput{1, 0.32f, {}});
   const std::vector<Pixel> picture = ReadPicture();
   EXPECT_EQ(CountInBox(picture, Pixel{0, 255, 0}, 0, 0, gResX, gResY), 0);
 }
@@ -73,7 +73,7 @@ TEST_F(TypedLinesGL, SceneOneShowsNoTextBeforeItsFirstRowStarts) {
 TEST_F(TypedLinesGL, SceneTwoTextIsRedWithTheEmptyRowLeftBlank) {
   const Pixel red{255, 0, 0};
   const float t = 1.7f;  // past 16 s every row is whole
-  DrawFrame(platform, 2, t);
+  DrawFrame(FrameInput{2, t, {}});
   const std::vector<Pixel> picture = ReadPicture();
   for (int row = 0; row < texten2_rader; ++row) {
     const PicturePoint anchor = AnchorInPicture(row, 5, t);

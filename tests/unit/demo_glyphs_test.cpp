@@ -1,9 +1,7 @@
 // The glyph table compiled into the demo: 96 glyphs of a bold face at a 36-pixel em.
-#include "text/demo_glyphs.h"
-
 #include <gtest/gtest.h>
 
-#include "text/font_choice.h"
+#include "text/demo_font.h"
 
 namespace {
 
@@ -22,7 +20,7 @@ TEST(DemoGlyphs, GlyphsStandOnTheBaselineAtA36PixelEm) {
 
   // Capitals stand on the baseline about 0.72 em tall; a g hangs below it.
   const GlyphBitmap& h = Glyph('H');
-  EXPECT_NEAR(h.height, 0.718 * kDemoFontPixelEm, 1.5);
+  EXPECT_NEAR(h.height, 0.718 * kDemoFont.pixelEm, 1.5);
   EXPECT_EQ(h.originY, 0);
   EXPECT_LE(h.originX, 0);
   const GlyphBitmap& g = Glyph('g');

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "font_glyphs.h"
-#include "text/demo_glyphs.h"
+#include "text/demo_font.h"
 
 TEST(FontGlyphs, HelveticaBoldResolvesToAnInstalledBoldFace) {
-  const FontFace face = MatchBoldFace(kDemoFontFamily);
+  const FontFace face = MatchFace(kDemoFont.family, kDemoFont.weight);
   ASSERT_FALSE(face.file.empty());
   EXPECT_NE(face.file.find("Bold"), std::string::npos) << face.file;
   EXPECT_TRUE(std::ifstream(face.file).good()) << face.file;
@@ -27,7 +27,7 @@ TEST(FontGlyphs, AMissingOrUnreadableFontGivesNoGlyphs) {
 
 TEST(FontGlyphs, TheCompiledTableIsTheFontAsRasterisedHere) {
   const std::vector<GlyphBitmap> fresh =
-      RasteriseGlyphs(MatchBoldFace(kDemoFontFamily), kDemoFontPixelEm);
+      RasteriseGlyphs(MatchFace(kDemoFont.family, kDemoFont.weight), kDemoFont.pixelEm);
   const std::vector<GlyphBitmap>& table = DemoFontGlyphs();
   ASSERT_EQ(fresh.size(), table.size());
   for (std::size_t i = 0; i < fresh.size(); ++i) {

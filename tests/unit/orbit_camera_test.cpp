@@ -24,14 +24,14 @@ TEST(MouseOffset, HalvesTheScreenSizeInIntegers) {
 }
 
 TEST(OrbitEye, SceneOneCentreLooksFromThePositiveZAxis) {
-  const Eye eye = OrbitEye(1, {0, 0}, 0.7f);
+  const Eye eye = OrbitEye(CameraPath::Orbit, {0, 0}, 0.7f);
   EXPECT_DOUBLE_EQ(eye.x, 0);
   EXPECT_DOUBLE_EQ(eye.y, 0);
   EXPECT_DOUBLE_EQ(eye.z, 30);
 }
 
 TEST(OrbitEye, SceneOneLeftEdgeLooksFromBehind) {
-  const Eye eye = OrbitEye(1, {-0.5f, 0}, 0);
+  const Eye eye = OrbitEye(CameraPath::Orbit, {-0.5f, 0}, 0);
   // sin(-3.1415926) is not exactly 0 because the demo's pi is short.
   EXPECT_NEAR(eye.x, 0, 1e-5);
   EXPECT_NEAR(eye.z, -30, 1e-9);
@@ -39,21 +39,21 @@ TEST(OrbitEye, SceneOneLeftEdgeLooksFromBehind) {
 }
 
 TEST(OrbitEye, VerticalMouseRaisesAndLowersTheEye) {
-  EXPECT_DOUBLE_EQ(OrbitEye(1, {0, -0.5f}, 0).y, -15);
-  EXPECT_DOUBLE_EQ(OrbitEye(2, {0, -0.5f}, 1.0f).y, -15);
-  EXPECT_DOUBLE_EQ(OrbitEye(1, ComputeMouseOffset({400, 599}), 0).y,
+  EXPECT_DOUBLE_EQ(OrbitEye(CameraPath::Orbit, {0, -0.5f}, 0).y, -15);
+  EXPECT_DOUBLE_EQ(OrbitEye(CameraPath::Travel, {0, -0.5f}, 1.0f).y, -15);
+  EXPECT_DOUBLE_EQ(OrbitEye(CameraPath::Orbit, ComputeMouseOffset({400, 599}), 0).y,
                    30.0 * static_cast<float>(299.0 / 600));
   // The horizontal distance stays on the circle of radius 30 in scene 1.
-  const Eye eye = OrbitEye(1, {0.3f, 0.4f}, 0);
+  const Eye eye = OrbitEye(CameraPath::Orbit, {0.3f, 0.4f}, 0);
   EXPECT_NEAR(std::hypot(eye.x, eye.z), 30, 1e-9);
 }
 
 TEST(OrbitEye, SceneTwoTravelsWithTheMouseStill) {
-  const Eye start = OrbitEye(2, {0, 0}, 0);
+  const Eye start = OrbitEye(CameraPath::Travel, {0, 0}, 0);
   EXPECT_DOUBLE_EQ(start.x, 0);
   EXPECT_DOUBLE_EQ(start.z, 30);
   const float t = 0.5f;
-  const Eye later = OrbitEye(2, {0, 0}, t);
+  const Eye later = OrbitEye(CameraPath::Travel, {0, 0}, t);
   EXPECT_DOUBLE_EQ(later.x, std::sin(3.0 * t) * 30);
   EXPECT_DOUBLE_EQ(later.z, std::cos(-4.7 * t) * 30);
   // Different time terms for x and z: the path is no circle.

@@ -1,7 +1,9 @@
-// The scene clock's arithmetic and the end of scene 1.
+// The scene clock's arithmetic and where the table's scenes end.
 #include "host/scene_clock.h"
 
 #include <gtest/gtest.h>
+
+#include "scenes/scene_table.h"
 
 TEST(SceneClock, CountsTenSecondUnitsFromTheStart) {
   EXPECT_EQ(SceneClock(5000, 5000), 0.0f);
@@ -15,9 +17,11 @@ TEST(SceneClock, SpansAWrapOfTheTickCounter) {
   EXPECT_FLOAT_EQ(SceneClock(0xFFFFF000u, 0x00001000u), 0x2000 / 10000.0f);
 }
 
-TEST(SceneClock, SceneOneDrawsUpTo31000MsAndEndsAt31001) {
-  EXPECT_FALSE(SceneOneIsOver(SceneClock(0, 31000)));
-  EXPECT_TRUE(SceneOneIsOver(SceneClock(0, 31001)));
-  EXPECT_FALSE(SceneOneIsOver(SceneClock(1000, 32000)));
-  EXPECT_TRUE(SceneOneIsOver(SceneClock(0xFFFFFFFFu, 31000)));
+TEST(SceneClock, SceneOneDrawsUpTo31000MsAndEndsAt31001AndSceneTwoNeverEnds) {
+  const Scene& one = SceneNumber(1);
+  EXPECT_FALSE(SceneIsOver(one, SceneClock(0, 31000)));
+  EXPECT_TRUE(SceneIsOver(one, SceneClock(0, 31001)));
+  EXPECT_FALSE(SceneIsOver(one, SceneClock(1000, 32000)));
+  EXPECT_TRUE(SceneIsOver(one, SceneClock(0xFFFFFFFFu, 31000)));
+  EXPECT_FALSE(SceneIsOver(SceneNumber(2), SceneClock(0, 0xFFFFFFFFu)));
 }

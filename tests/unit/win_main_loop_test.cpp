@@ -1,4 +1,4 @@
-// The whole run driven through the scripted platform: start-up and shutdown order, the
+// The whole run driven through the recording platform: start-up and shutdown order, the
 // message pump, the two-scene timeline and the exit code.
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "host/win_main.h"
-#include "platform/scripted_platform.h"
+#include "support/recording_platform.h"
 #include "support/scratch_folder.h"
 
 namespace {
@@ -17,7 +17,7 @@ const Message kEsc{MessageType::KeyDown, kKeyEscape};
 const Message kClose{MessageType::Close, 0};
 
 // Ends a run that should already have ended, so a broken loop fails instead of hanging.
-void StopRunawayLoop(ScriptedPlatform& platform, int frame) {
+void StopRunawayLoop(RecordingPlatform& platform, int frame) {
   if (frame == 1000) platform.QueueMessage(Message{MessageType::Quit, 99});
 }
 
@@ -27,7 +27,7 @@ std::vector<std::string> Tail(const std::vector<std::string>& calls, std::size_t
 
 // Makes the tick counter read the given values in turn, staying at the last; returns how
 // many reads were made so far.
-std::shared_ptr<std::size_t> PlayTicks(ScriptedPlatform& platform,
+std::shared_ptr<std::size_t> PlayTicks(RecordingPlatform& platform,
                                        std::vector<std::uint32_t> ticks) {
   auto reads = std::make_shared<std::size_t>(0);
   platform.ticks = [ticks, reads] { return ticks[std::min((*reads)++, ticks.size() - 1)]; };
@@ -45,7 +45,7 @@ TEST(WinMainLoop, StartsUpInOrderBeforeTheFirstFrame) {
   ScratchFolder program("loop_program");
   here.Enter();
   const std::string song = program.Write("music.xm", "");
-  ScriptedPlatform platform;
+  RecordingPlatform platform;
   platform.SetProgramDirectory(program.Path());
   platform.onSwap = [&](int) { platform.QueueMessage(kEsc); };
   EXPECT_EQ(WinMain(platform), 0);
@@ -68,7 +68,7 @@ TEST(WinMainLoop, WithNoMusicAnywhereNothingIsLoadedAndTheDemoRunsSilent) {
   ScratchFolder here("loop_no_music_here");
   ScratchFolder program("loop_no_music_program");
   here.Enter();
-  ScriptedPlatform platform;
+  RecordingPlatform platform;
   platform.SetProgramDirectory(program.Path());
   platform.onSwap = [&](int) { platform.QueueMessage(kEsc); };
   EXPECT_EQ(WinMain(platform), 0);
@@ -81,7 +81,7 @@ TEST(WinMainLoop, WithNoMusicAnywhereNothingIsLoadedAndTheDemoRunsSilent) {
 }
 
 TEST(WinMainLoop, EscInSceneOneShutsDownInOrderAndSceneTwoNeverDraws) {
-  ScriptedPlatform platform;
+  RecordingPlatform platform;
   platform.SetTicks(1000);
   platform.onSwap = [&](int frame) {
     if (frame == 3) platform.QueueMessage(kEsc);
@@ -96,7 +96,7 @@ TEST(WinMainLoop, EscInSceneOneShutsDownInOrderAndSceneTwoNeverDraws) {
 }
 
 TEST(WinMainLoop, TheCloseCommandQuitsLikeEsc) {
-  ScriptedPlatform platform;
+  RecordingPlatform platform;
   platform.onSwap = [&](int frame) {
     if (frame == 2) platform.QueueMessage(kClose);
     StopRunawayLoop(platform, frame);
@@ -110,7 +110,7 @@ TEST(WinMainLoop, TheCloseCommandQuitsLikeEsc) {
 }
 
 TEST(WinMainLoop, OtherKeysAndMessagesDoNotQuit) {
-  ScriptedPlatform platform;
+  RecordingPlatform platform;
   platform.onSwap = [&](int frame) {
     if (frame == 1) {
       platform.QueueMessage(Message{MessageType::KeyDown, 'a'});
@@ -127,7 +127,7 @@ TEST(WinMainLoop, OtherKeysAndMessagesDoNotQuit) {
 }
 
 TEST(WinMainLoop, PendingMessagesDelayFramesButNotTheClock) {
-  ScriptedPlatform platform;
+  RecordingPlatform platform;
   // Each message handled takes 100 ms of real time.
   platform.ticks = [&] {
     return static_cast<std::uint32_t>(100 * Count(platform.Calls(), "Peek Other"));
@@ -149,7 +149,7 @@ TEST(WinMainLoop, PendingMessagesDelayFramesButNotTheClock) {
 }
 
 TEST(WinMainLoop, SceneOneDrawsAt31000MsAndSceneTwoRestartsTheClock) {
-  ScriptedPlatform platform;
+  RecordingPlatform platform;
   // Scene 1 starts at 0; its frames read 31000 (drawn) and 31001 (ends it). Scene 2 starts
   // at 45000 and draws at 45000 and at 10 hours, since it never ends by itself.
   const auto reads = PlayTicks(platform, {0, 31000, 31001, 45000, 45000, 36'045'000});
@@ -163,7 +163,7 @@ TEST(WinMainLoop, SceneOneDrawsAt31000MsAndSceneTwoRestartsTheClock) {
 }
 
 TEST(WinMainLoop, SceneOneEndsOnTimeWhenTheTickCounterWrapsMidScene) {
-  ScriptedPlatform platform;
+  RecordingPlatform platform;
   // Scene 1 starts 20 s before the 32-bit counter wraps, so its end falls after the wrap.
   const std::uint32_t start = 0xFFFFFFFFu - 19'999;
   PlayTicks(platform,
@@ -180,7 +180,7 @@ TEST(WinMainLoop, SceneOneEndsOnTimeWhenTheTickCounterWrapsMidScene) {
 }
 
 TEST(WinMainLoop, ReturnsTheQuitMessagesCode) {
-  ScriptedPlatform platform;
+  RecordingPlatform platform;
   platform.QueueMessage(Message{MessageType::Quit, 7});
   EXPECT_EQ(WinMain(platform), 7);
   EXPECT_TRUE(platform.FrameTicks().empty());
@@ -189,12 +189,12 @@ TEST(WinMainLoop, ReturnsTheQuitMessagesCode) {
 }
 
 TEST(WndProc, QuitsOnEscAndCloseAndPassesOtherMessagesOn) {
-  ScriptedPlatform platform;
+  RecordingPlatform platform;
   EXPECT_EQ(WndProc(platform, kClose), 0);
   EXPECT_EQ(WndProc(platform, kEsc), 0);
   EXPECT_EQ(Count(platform.Calls(), "PostQuitMessage 0"), 2);
   EXPECT_EQ(WndProc(platform, Message{MessageType::KeyDown, 'q'}), 0);
   EXPECT_EQ(Count(platform.Calls(), "PostQuitMessage 0"), 2);
-  EXPECT_EQ(WndProc(platform, Message{MessageType::Other, 0}), ScriptedPlatform::kDefaultResult);
+  EXPECT_EQ(WndProc(platform, Message{MessageType::Other, 0}), RecordingPlatform::kDefaultResult);
   EXPECT_EQ(platform.Calls().back(), "DefWindowProc");
 }

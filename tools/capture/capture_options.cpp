@@ -5,11 +5,12 @@
 #include <cctype>
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "capture_timeline.h"
-#include "host/scene_clock.h"
+#include "capture_clock.h"
+#include "scenes/scene_table.h"
 #include "screen.h"
 
 namespace {
@@ -123,7 +124,7 @@ std::string ReadOption(int argc, const char* const* argv, int& i, CaptureOptions
     given.seconds = true;
   } else if (name == "--scene") {
     long scene = 0;
-    if (!ParseWhole(value, scene) || (scene != 1 && scene != 2)) {
+    if (!ParseWhole(value, scene) || scene < 1 || scene > kSceneCount) {
       return "--scene takes 1 or 2, not " + Quoted(value);
     }
     options.scene = static_cast<int>(scene);
@@ -152,8 +153,12 @@ std::string CheckCombination(const CaptureOptions& options, const Given& given) 
       return "--fps, --seconds and --orbit are for videos, not --still";
     }
     if (!given.scene || !given.t) return "--still needs --scene and --t";
-    if (options.scene == 1 && SceneOneIsOver(options.t)) {
-      return "scene 1 ends at t = 3.1; its clock never shows more";
+    const Scene& scene = SceneNumber(options.scene);
+    if (SceneIsOver(scene, options.t)) {
+      char why[80];
+      std::snprintf(why, sizeof why, "scene %d ends at t = %g; its clock never shows more",
+                    options.scene, static_cast<double>(scene.endsPast));
+      return why;
     }
     return "";
   }

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/platform.h"
+#include "cursor_pos.h"
 
 struct CaptureOptions {
   enum class Mode { Video, Still };

@@ -2,16 +2,14 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
-#include "capture_timeline.h"
-#include "platform/scripted_platform.h"
+#include "host/frame.h"
+#include "platform/offscreen/offscreen_window.h"
 
 // An 800 x 600 picture as rows from the top, 3 bytes (R, G, B) per pixel.
 using RgbPicture = std::vector<std::uint8_t>;
 
-// Draws one frame through DrawFrame with the cursor at cursor, reads it into picture before
-// the swap, then swaps as the demo does after every frame.
-void CaptureFrame(ScriptedPlatform& platform, const FrameMoment& moment, CursorPos cursor,
-                  RgbPicture& picture);
+// Draws one frame through DrawFrame, reads it into picture before the swap, then swaps as
+// the demo does after every frame.
+void CaptureFrame(OffscreenWindow& window, const FrameInput& input, RgbPicture& picture);

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "music/music_file.h"
-#include "platform/program_directory.h"
+#include "platform/sdl/program_directory.h"
 #include "report.h"
 
 std::unique_ptr<ModuleRenderer> OpenSoundtrack() {

@@ -7,7 +7,7 @@
 #include <string>
 #include <thread>
 
-#include "platform/module_render.h"
+#include "module_render.h"
 
 inline constexpr int kSoundRate = 44100;
 

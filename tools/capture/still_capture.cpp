@@ -20,11 +20,11 @@ int RunStillCapture(const CaptureOptions& options) {
   OutputTarget still;
   if (!still.Open(options.out, error)) return ReportUsageError(error);
 
-  ScriptedPlatform platform(ScriptedPlatform::Graphics::Offscreen);
-  if (!OpenFrameSurface(platform, error)) return ReportFailure("cannot draw offscreen: " + error);
+  OffscreenWindow window;
+  if (!OpenFrameSurface(window, error)) return ReportFailure("cannot draw offscreen: " + error);
   RgbPicture picture;
-  CaptureFrame(platform, FrameMoment{options.scene, options.t}, options.cursor, picture);
-  CloseFrameSurface(platform);
+  CaptureFrame(window, FrameInput{options.scene, options.t, options.cursor}, picture);
+  CloseFrameSurface(window);
 
   const int streamCopy = still.Streamed() ? dup(still.Stream()) : -1;
   std::FILE* file =

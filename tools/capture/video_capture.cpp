@@ -7,10 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "capture_clock.h"
 #include "ffmpeg_process.h"
 #include "host/frame.h"
+#include "host/scene_loop.h"
 #include "interrupt.h"
 #include "output_target.h"
+#include "platform/offscreen/picture_readback.h"
 #include "progress.h"
 #include "report.h"
 #include "screen.h"
@@ -47,17 +50,22 @@ bool StopRequested() { return Interrupted(); }
 
 }  // namespace
 
-std::int64_t RenderVideoFrames(ScriptedPlatform& platform, std::int64_t frames, int fps, bool orbit,
+std::int64_t RenderVideoFrames(OffscreenWindow& window, std::int64_t frames, int fps, bool orbit,
                                const FrameSink& sink) {
-  const CaptureTimeline timeline(fps);
-  const CursorPos centre{gResX / 2, gResY / 2};
+  // The demo's own loop draws the frames, on a clock that moves one frame per swap; each
+  // frame is read as it is swapped.
+  CaptureClock clock(fps, orbit, frames);
   RgbPicture picture;
-  for (std::int64_t frame = 0; frame < frames; ++frame) {
-    const CursorPos cursor = orbit ? OrbitCursor(timeline.ElapsedMs(frame)) : centre;
-    CaptureFrame(platform, timeline.Moment(frame), cursor, picture);
-    if (!sink(frame, picture)) return frame;
-  }
-  return frames;
+  std::int64_t accepted = 0;
+  window.beforeSwap = [&] {
+    ReadPictureRows(gResX, gResY, picture);
+    const bool more = sink(clock.Frame(), picture);
+    if (more) ++accepted;
+    clock.FrameDone(more);
+  };
+  RunScenes(window, clock, DrawFrame);
+  window.beforeSwap = nullptr;
+  return accepted;
 }
 
 int RunVideoCapture(const CaptureOptions& options) {
@@ -74,8 +82,8 @@ int RunVideoCapture(const CaptureOptions& options) {
   // The speed shown counts everything from here: set-up, frames, soundtrack and encoding.
   const std::int64_t frames = VideoFrameCount(options.seconds, options.fps);
   ProgressLine progress(frames, options.fps, stderr, isatty(STDERR_FILENO) == 1);
-  ScriptedPlatform platform(ScriptedPlatform::Graphics::Offscreen);
-  if (!OpenFrameSurface(platform, error)) return ReportFailure("cannot draw offscreen: " + error);
+  OffscreenWindow window;
+  if (!OpenFrameSurface(window, error)) return ReportFailure("cannot draw offscreen: " + error);
 
   const std::unique_ptr<ModuleRenderer> music = OpenSoundtrack();
 
@@ -89,7 +97,7 @@ int RunVideoCapture(const CaptureOptions& options) {
   sound.Start(*music, AudioFrameCount(frames, options.fps, kSoundRate), encoder.TakeSoundInput());
   progress.Update(0);
   const std::int64_t delivered =
-      RenderVideoFrames(platform, frames, options.fps, options.orbit,
+      RenderVideoFrames(window, frames, options.fps, options.orbit,
                         [&](std::int64_t frame, const RgbPicture& picture) {
                           if (!encoder.Write(picture.data(), picture.size(), StopRequested))
                             return false;
@@ -97,7 +105,7 @@ int RunVideoCapture(const CaptureOptions& options) {
                           return !Interrupted();
                         });
   progress.Finish();
-  CloseFrameSurface(platform);
+  CloseFrameSurface(window);
 
   if (Interrupted()) {
     encoder.Kill();

@@ -11,10 +11,10 @@
 // Receives frame number and picture; returns false to stop the capture.
 using FrameSink = std::function<bool(std::int64_t frame, const RgbPicture& picture)>;
 
-// Draws frames 0 .. frames - 1 at fps on an open capture surface: frame i shows the
-// timeline's moment i, with the cursor at the centre or, with orbit, on the orbit path.
-// Returns how many frames the sink accepted.
-std::int64_t RenderVideoFrames(ScriptedPlatform& platform, std::int64_t frames, int fps, bool orbit,
+// Draws frames 0 .. frames - 1 at fps on an open capture surface by running the demo's loop
+// on a CaptureClock, so the frames step through the scenes as the demo does, with the cursor
+// at the centre or, with orbit, on the orbit path. Returns how many frames the sink accepted.
+std::int64_t RenderVideoFrames(OffscreenWindow& window, std::int64_t frames, int fps, bool orbit,
                                const FrameSink& sink);
 
 // The whole video capture for the options; returns the exit status (see report.h).

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+#include "mono_glyph.h"
+
 namespace {
 
 template <typename T, void (*Release)(T*)>
@@ -46,14 +48,15 @@ GlyphBitmap RenderGlyph(FT_Face face, unsigned long code) {
 
 }  // namespace
 
-FontFace MatchBoldFace(const char* family) {
+FontFace MatchFace(const char* family, FontWeight weight) {
   FontFace match;
   const ConfigHandle config(FcInitLoadConfigAndFonts());
   if (!config) return match;
   const PatternHandle pattern(FcPatternCreate());
   if (!pattern) return match;
   FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
-  FcPatternAddInteger(pattern.get(), FC_WEIGHT, FC_WEIGHT_BOLD);
+  FcPatternAddInteger(pattern.get(), FC_WEIGHT,
+                      weight == FontWeight::Bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
   FcPatternAddInteger(pattern.get(), FC_SLANT, FC_SLANT_ROMAN);
   FcConfigSubstitute(config.get(), pattern.get(), FcMatchPattern);
   FcDefaultSubstitute(pattern.get());

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "text/glyph_bitmap.h"
+#include "glyphs.h"
 
-// A C++ source file defining DemoFontGlyphs() (text/demo_glyphs.h) to return these glyphs;
+// A C++ source file defining DemoFontGlyphs() (text/demo_font.h) to return these glyphs;
 // fontFile is named in its heading comment.
 std::string GlyphTableSource(const std::vector<GlyphBitmap>& glyphs, const std::string& fontFile);

@@ -1,4 +1,4 @@
-// make_glyph_table OUT.cpp: rasterises the demo's font (text/font_choice.h) with fontconfig and
+// make_glyph_table OUT.cpp: rasterises the demo's font (text/demo_font.h) with fontconfig and
 // FreeType and writes it as C++ source defining DemoFontGlyphs(), so the demo carries its
 // glyphs and draws the same text on every machine and system.
 #include <cstdio>
@@ -8,17 +8,18 @@
 
 #include "font_glyphs.h"
 #include "glyph_source.h"
+#include "text/demo_font.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: make_glyph_table OUT.cpp\n");
     return 2;
   }
-  const FontFace face = MatchBoldFace(kDemoFontFamily);
-  const std::vector<GlyphBitmap> glyphs = RasteriseGlyphs(face, kDemoFontPixelEm);
+  const FontFace face = MatchFace(kDemoFont.family, kDemoFont.weight);
+  const std::vector<GlyphBitmap> glyphs = RasteriseGlyphs(face, kDemoFont.pixelEm);
   if (glyphs.size() != static_cast<std::size_t>(kGlyphCount)) {
-    std::fprintf(stderr, "make_glyph_table: no usable bold \"%s\" font (fontconfig offered '%s')\n",
-                 kDemoFontFamily, face.file.c_str());
+    std::fprintf(stderr, "make_glyph_table: no usable \"%s\" font (fontconfig offered '%s')\n",
+                 kDemoFont.family, face.file.c_str());
     return 1;
   }
   const std::string source = GlyphTableSource(glyphs, face.file);

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "text/glyph_bitmap.h"
+#include "glyphs.h"
 
 // A 1-bit glyph as a rasteriser hands it over: rows from the top, pitch bytes apart (negative
 // when the rows run upwards in memory), leftmost pixel in the high bit; bits past the width are

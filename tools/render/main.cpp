@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "chunked_render.h"
-#include "platform/module_player.h"
+#include "platform/sdl/module_player.h"
 
 int main(int argc, char** argv) {
   if (argc != 4) {

@@ -1,5 +1,6 @@
 # The web page: index.html (the page shell in web/), index.js and index.wasm beside the music.
 add_executable(demo platform/web/web_main.cpp)
+target_link_libraries(demo PRIVATE demo_host demo_platform_web)
 set(shell ${PROJECT_SOURCE_DIR}/web/shell.html)
 set_target_properties(demo PROPERTIES OUTPUT_NAME index SUFFIX .html LINK_DEPENDS ${shell})
 target_link_options(demo PRIVATE

@@ -17,6 +17,14 @@ void* LoadGlFunction(const char* name) {
   return reinterpret_cast<void*>(address);
 }
 
+// Asks for vsync where the driver offers WGL_EXT_swap_control; frames go on without it.
+void RequestVsync() {
+  using SwapIntervalProc = BOOL(WINAPI*)(int interval);
+  const auto swapInterval =
+      reinterpret_cast<SwapIntervalProc>(LoadGlFunction("wglSwapIntervalEXT"));
+  if (swapInterval != nullptr) swapInterval(1);
+}
+
 }  // namespace
 
 std::unique_ptr<Platform> CreateWin32Platform() {
@@ -107,8 +115,12 @@ bool Win32Platform::CreateGLContext() {
   if (!wglMakeCurrent(deviceContext_, context_)) {
     return FailWith("cannot make the OpenGL context current");
   }
+  RequestVsync();
   target_.emplace(pictureWidth_, pictureHeight_, LoadGlFunction);
   ChooseRenderTarget();
+  // 0 and 1 stand for the hardware's default rate, which the system does not tell.
+  const int refreshHz = GetDeviceCaps(deviceContext_, VREFRESH);
+  pacer_.emplace(refreshHz > 1 ? refreshHz : 0);
   return true;
 }
 
@@ -178,13 +190,48 @@ CursorPos Win32Platform::GetCursorPos() const {
   return cursor;
 }
 
+bool Win32Platform::Showing() const { return IsWindowVisible(window_) && !IsIconic(window_); }
+
+std::uint64_t Win32Platform::NowUs() const {
+  LARGE_INTEGER counter{};
+  LARGE_INTEGER perSecond{};
+  QueryPerformanceCounter(&counter);
+  QueryPerformanceFrequency(&perSecond);
+  // Whole seconds first, so the product cannot overflow however long the machine has run.
+  const auto ticks = static_cast<std::uint64_t>(counter.QuadPart);
+  const auto rate = static_cast<std::uint64_t>(perSecond.QuadPart);
+  return ticks / rate * 1000000 + ticks % rate * 1000000 / rate;
+}
+
+// Takes the next system message off the queue, waiting for one while the window cannot be
+// seen or while it is too early for the next frame; false when the next frame is due or the
+// window procedure has handed the demo a message meanwhile. Without vsync the loop would
+// otherwise draw as fast as it can, and keep drawing while nobody can see it.
+bool Win32Platform::WaitForSystemMessage(MSG& system) {
+  for (;;) {
+    // Peeking also runs the window procedure for messages sent from elsewhere.
+    if (PeekMessageA(&system, nullptr, 0, 0, PM_REMOVE)) return true;
+    if (!delivered_.empty() || window_ == nullptr || !pacer_) return false;
+    DWORD timeoutMs = 1000;
+    if (Showing()) {
+      const std::uint64_t now = NowUs();
+      const std::uint64_t waitUs = pacer_->WaitBeforeNextFrame(now);
+      if (waitUs == 0) {
+        pacer_->FrameStarted(now);
+        return false;
+      }
+      timeoutMs = static_cast<DWORD>((waitUs + 999) / 1000);
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs, QS_ALLINPUT);
+  }
+}
+
 // One system message per call, dispatched to the window procedure; what that handed to the
 // demo comes back first. A message the system handled by default comes back as Other.
 bool Win32Platform::PeekMessage(Message& message) {
   if (delivered_.empty()) {
     MSG system{};
-    // Peeking also runs the window procedure for messages sent from elsewhere.
-    if (!PeekMessageA(&system, nullptr, 0, 0, PM_REMOVE)) {
+    if (!WaitForSystemMessage(system)) {
       if (delivered_.empty()) return false;
     } else if (system.message == WM_QUIT) {
       message = Message{MessageType::Quit, static_cast<std::intptr_t>(system.wParam)};
@@ -208,16 +255,6 @@ void Win32Platform::PostQuitMessage(int exitCode) { ::PostQuitMessage(exitCode);
 // The window procedure already gave every message it did not hand on its default handling.
 long Win32Platform::DefWindowProc(const Message&) { return 0; }
 
-void Win32Platform::StartMixer(int mixRate, int maxChannels, unsigned flags) {
-  music_.StartMixer(mixRate, maxChannels, flags);
-}
-
-Song* Win32Platform::LoadSong(const char* path) { return music_.LoadSong(path); }
-
-void Win32Platform::PlaySong(Song* song) { music_.PlaySong(song); }
-
-void Win32Platform::FreeSong(Song* song) { music_.FreeSong(song); }
-
 std::string Win32Platform::ProgramDirectory() const {
   char path[MAX_PATH];
   const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
@@ -227,3 +264,13 @@ std::string Win32Platform::ProgramDirectory() const {
   const std::size_t separator = file.find_last_of("\\/");
   return separator == std::string::npos ? "" : file.substr(0, separator + 1);
 }
+
+void Win32Platform::StartMixer(int mixRate, int maxChannels, unsigned flags) {
+  music_.StartMixer(mixRate, maxChannels, flags);
+}
+
+Song* Win32Platform::LoadSong(const char* path) { return music_.LoadSong(path); }
+
+void Win32Platform::PlaySong(Song* song) { music_.PlaySong(song); }
+
+void Win32Platform::FreeSong(Song* song) { music_.FreeSong(song); }

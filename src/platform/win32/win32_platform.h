@@ -2,10 +2,12 @@
 // thread's message queue, the system clock and cursor, and music through waveOut.
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
 
+#include "platform/frame_pacer.h"
 #include "platform/picture_target.h"
 #include "platform/platform.h"
 #include "wave_out_player.h"
@@ -34,16 +36,19 @@ class Win32Platform final : public Platform {
   void PostQuitMessage(int exitCode) override;
   long DefWindowProc(const Message& message) override;
 
+  std::string ProgramDirectory() const override;
   void StartMixer(int mixRate, int maxChannels, unsigned flags) override;
   Song* LoadSong(const char* path) override;
   void PlaySong(Song* song) override;
   void FreeSong(Song* song) override;
-  std::string ProgramDirectory() const override;
 
  private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   bool FailWith(const char* what);
   void ChooseRenderTarget();
+  bool Showing() const;
+  std::uint64_t NowUs() const;
+  bool WaitForSystemMessage(MSG& system);
 
   HINSTANCE instance_;
   bool classRegistered_ = false;
@@ -54,6 +59,7 @@ class Win32Platform final : public Platform {
   int pictureWidth_ = 0;
   int pictureHeight_ = 0;
   std::optional<PictureTarget> target_;
+  std::optional<FramePacer> pacer_;  // set once the window's display is known
   // The demo's messages the window procedure made of the system's, oldest first.
   std::deque<Message> delivered_;
   std::string error_;

@@ -1,10 +1,10 @@
-// Offline module rendering through libopenmpt.
+// Offline module rendering through the demo's own module decoder.
 #include "module_render.h"
 
 #include <cstdint>
 #include <vector>
 
-#include "module_decoder.h"
+#include "platform/module_decoder.h"
 
 ModuleRenderer::ModuleRenderer(const std::string& path, int sampleRate) : sampleRate_(sampleRate) {
   std::vector<std::uint8_t> bytes;

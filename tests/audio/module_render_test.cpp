@@ -1,6 +1,6 @@
 // Offline module rendering: a real module gives sound from its very start, in any chunking,
 // and keeps repeating; a missing or broken file gives silence and says why.
-#include "platform/module_render.h"
+#include "module_render.h"
 
 #include <gtest/gtest.h>
 

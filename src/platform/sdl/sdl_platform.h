@@ -1,4 +1,4 @@
-// The real platform: SDL2 window, GL context, events, clock and audio.
+// The real platform on Linux (and the web): SDL2 window, GL context, events, clock and audio.
 #pragma once
 
 #include <SDL.h>
@@ -6,9 +6,10 @@
 #include <optional>
 #include <string>
 
+#include "platform/frame_pacer.h"
 #include "module_player.h"
-#include "picture_target.h"
-#include "platform.h"
+#include "platform/picture_target.h"
+#include "platform/platform.h"
 
 class SdlPlatform final : public Platform {
  public:
@@ -44,6 +45,10 @@ class SdlPlatform final : public Platform {
   // Creates the hidden full-screen window once video is up.
   bool OpenWindow();
   void ChooseRenderTarget();
+  bool Showing() const;
+  std::uint64_t NowUs() const;
+  bool WaitForEvent(SDL_Event& event);
+  static Message Translate(const SDL_Event& event);
 
   bool videoStarted_ = false;
   bool cursorHidden_ = false;
@@ -52,6 +57,7 @@ class SdlPlatform final : public Platform {
   int pictureWidth_ = 0;
   int pictureHeight_ = 0;
   std::optional<PictureTarget> target_;
+  std::optional<FramePacer> pacer_;  // set once the window's display is known
   std::optional<int> pendingQuit_;
   std::string error_;
   ModulePlayer music_;

@@ -2,9 +2,10 @@
 #include "sdl_platform.h"
 
 #include "display_diagnosis.h"
-#include "letterbox.h"
+#include "platform/letterbox.h"
 #include "program_directory.h"
 #include "quiet_stderr.h"
+#include "sdl_gl.h"
 
 namespace {
 
@@ -57,13 +58,7 @@ bool SdlPlatform::CreateDemoWindow(int width, int height) {
 
 bool SdlPlatform::OpenWindow() {
   if (cursorHidden_) SDL_ShowCursor(SDL_DISABLE);
-  // On X11 the surface format is fixed when the window is made, so the pixel format is
-  // requested here rather than with the context.
-  SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
-  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+  RequestDemoPixelFormat();
   // Changing the real display mode is fragile, so the window covers the desktop as it is and
   // the picture is scaled onto it.
   const Uint32 flags =
@@ -91,6 +86,10 @@ bool SdlPlatform::CreateGLContext() {
   SDL_GL_SetSwapInterval(1);  // vsync where the driver offers it; frames go on without it
   target_.emplace(pictureWidth_, pictureHeight_, SDL_GL_GetProcAddress);
   ChooseRenderTarget();
+  SDL_DisplayMode mode{};
+  const int display = SDL_GetWindowDisplayIndex(window_);
+  const bool known = display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0;
+  pacer_.emplace(known ? mode.refresh_rate : 0);
   return true;
 }
 
@@ -122,9 +121,7 @@ void SdlPlatform::DeleteGLContext() {
   if (context_ == nullptr) return;
   target_->Release();
   target_.reset();
-  SDL_GL_MakeCurrent(window_, nullptr);
-  SDL_GL_DeleteContext(context_);
-  context_ = nullptr;
+  DeleteGLContextOf(window_, context_);
 }
 
 void SdlPlatform::DestroyDemoWindow() {
@@ -159,15 +156,36 @@ CursorPos SdlPlatform::GetCursorPos() const {
   return cursor;
 }
 
-bool SdlPlatform::PeekMessage(Message& message) {
-  if (pendingQuit_) {
-    message = Message{MessageType::Quit, *pendingQuit_};
-    pendingQuit_.reset();
+bool SdlPlatform::Showing() const {
+  return (SDL_GetWindowFlags(window_) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) == 0;
+}
+
+std::uint64_t SdlPlatform::NowUs() const {
+  // Whole seconds first, so the product cannot overflow however long the machine has run.
+  const std::uint64_t counter = SDL_GetPerformanceCounter();
+  const std::uint64_t perSecond = SDL_GetPerformanceFrequency();
+  return counter / perSecond * 1000000 + counter % perSecond * 1000000 / perSecond;
+}
+
+// Blocks until an event arrives while the window cannot be seen, or while it is too early for
+// the next frame; false when the next frame is due. Without vsync the loop would otherwise draw
+// as fast as it can, and keep drawing while nobody can see it.
+bool SdlPlatform::WaitForEvent(SDL_Event& event) {
+  if (window_ == nullptr || !pacer_) return false;
+  while (!Showing()) {
+    if (SDL_WaitEventTimeout(&event, 1000) != 0) return true;
+  }
+  const std::uint64_t now = NowUs();
+  const std::uint64_t waitUs = pacer_->WaitBeforeNextFrame(now);
+  if (waitUs > 0 && SDL_WaitEventTimeout(&event, static_cast<int>((waitUs + 999) / 1000)) != 0) {
     return true;
   }
-  SDL_Event event;
-  if (SDL_PollEvent(&event) == 0) return false;
-  message = Message{};
+  pacer_->FrameStarted(waitUs > 0 ? NowUs() : now);
+  return false;
+}
+
+Message SdlPlatform::Translate(const SDL_Event& event) {
+  Message message;
   switch (event.type) {
     case SDL_QUIT:
       message.type = MessageType::Close;
@@ -183,6 +201,18 @@ bool SdlPlatform::PeekMessage(Message& message) {
     default:
       break;
   }
+  return message;
+}
+
+bool SdlPlatform::PeekMessage(Message& message) {
+  if (pendingQuit_) {
+    message = Message{MessageType::Quit, *pendingQuit_};
+    pendingQuit_.reset();
+    return true;
+  }
+  SDL_Event event;
+  if (SDL_PollEvent(&event) == 0 && !WaitForEvent(event)) return false;
+  message = Translate(event);
   return true;
 }
 

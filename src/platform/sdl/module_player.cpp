@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "module_decoder.h"
+#include "platform/module_decoder.h"
 #include "quiet_stderr.h"
 
 struct Song {

@@ -1,8 +1,22 @@
-// One glyph of the bitmap font as glBitmap takes it.
+// Glyphs as the platform's rasteriser hands them to the text code: the font asked for, and
+// 1-bit glyph bitmaps ready for glBitmap.
 #pragma once
 
 #include <cstdint>
 #include <vector>
+
+enum class FontWeight { Regular, Bold };
+
+// Which font to rasterise: an upright face of the family at the weight, pixelEm pixels to
+// the em.
+struct FontChoice {
+  const char* family;
+  FontWeight weight;
+  int pixelEm;
+};
+
+inline constexpr int kFirstGlyphCode = 32;
+inline constexpr int kGlyphCount = 96;  // codes 32..127
 
 // Rows of a GlyphBitmap are packed to whole bytes with no further padding, so they are
 // unpacked with this GL_UNPACK_ALIGNMENT.

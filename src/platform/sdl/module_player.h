@@ -3,7 +3,7 @@
 
 #include <SDL.h>
 
-#include "platform.h"
+#include "platform/music_output.h"
 
 // The music component. The device's callback renders the playing song; every change to
 // which song plays is made under the device lock, so the callback never sees a freed song.

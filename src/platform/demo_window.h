@@ -1,0 +1,21 @@
+// The window and its GL surface: the part of the platform that shows the picture.
+#pragma once
+
+#include <string>
+
+class DemoWindow {
+ public:
+  virtual ~DemoWindow() = default;
+
+  // Calls that can fail return false and leave the reason in ErrorText(). The window is
+  // created hidden and covers the screen.
+  virtual bool CreateDemoWindow(int width, int height) = 0;
+  // A double-buffered RGBA context (24 colour bits, 16 depth bits), made current.
+  virtual bool CreateGLContext() = 0;
+  virtual void ShowDemoWindow() = 0;  // shows, raises and focuses the window
+  virtual void SwapBuffers() = 0;
+  virtual void DeleteGLContext() = 0;
+  virtual void DestroyDemoWindow() = 0;
+  virtual void HideCursor() = 0;
+  virtual std::string ErrorText() const = 0;
+};

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# The benchmark refuses bad counts and screen sizes with its usage (status 2), shows the usage
+# on --help (status 0), draws onto a larger screen, and stops at once on SIGINT and SIGTERM.
+source "$(dirname "$0")/lib.sh"
+
+BENCHMARK="${DEMO_BUILD_DIR}/benchmark"
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+
+for args in "10abc" "99999999999" "0" "1" "-5" "+5" "5 6" "--screen" "--screen 19x" \
+  "--screen 0x600" "--screen 1920x1080x2" "--screen x600" "--frames"; do
+  status=0
+  # shellcheck disable=SC2086  # each case is a list of arguments
+  "$BENCHMARK" $args >"$WORK/out" 2>"$WORK/err" || status=$?
+  [ "$status" -eq 2 ] || fail "'$args': status $status, not 2"
+  grep -q "^usage:" "$WORK/err" || fail "'$args': no usage on stderr"
+  [ -s "$WORK/out" ] && fail "'$args': printed to stdout"
+done
+"$BENCHMARK" " 7" >/dev/null 2>&1 && fail "a count with a leading space was taken"
+
+"$BENCHMARK" --help >"$WORK/out" 2>"$WORK/err" || fail "--help: status $?"
+grep -q "^usage:" "$WORK/out" || fail "--help: no usage on stdout"
+
+# A short run on a wide screen prints both scenes' figures.
+"$BENCHMARK" --screen 1000x600 2 >"$WORK/out" 2>"$WORK/err" || fail "--screen: $(cat "$WORK/err")"
+grep -q "on a 1000 x 600 screen, 2 frames per scene" "$WORK/out" || fail "$(cat "$WORK/out")"
+for scene in 1 2; do
+  grep -qE "^scene $scene \(.*\): median [0-9.]+ ms, p99 [0-9.]+ ms, [0-9]+ frames/s$" \
+    "$WORK/out" || fail "no figures for scene $scene: $(cat "$WORK/out")"
+done
+
+# Starts a run far too long to finish, and waits until it is drawing frames.
+start_long_run() {
+  "$BENCHMARK" 1000000 >"$WORK/out" 2>"$WORK/err" &
+  RUN_PID=$!
+  local deadline=$((SECONDS + 60))
+  until grep -q "^picture:" "$WORK/out"; do
+    kill -0 "$RUN_PID" 2>/dev/null || fail "the benchmark ended early: $(cat "$WORK/err")"
+    [ $SECONDS -le $deadline ] || fail "no frames drawn after 60 s"
+    sleep 0.1
+  done
+}
+
+# Waits (with a generous deadline for a busy machine) for the run to end with status $1.
+expect_stop() {
+  local deadline=$((SECONDS + 30))
+  while kill -0 "$RUN_PID" 2>/dev/null; do
+    [ $SECONDS -le $deadline ] || { kill -KILL "$RUN_PID"; fail "still running 30 s after $2"; }
+    sleep 0.1
+  done
+  local status=0
+  wait "$RUN_PID" || status=$?
+  [ "$status" -eq "$1" ] || fail "status $status after $2, not $1"
+  grep -q "interrupted" "$WORK/err" || fail "no message after $2"
+}
+
+start_long_run
+kill -INT "$RUN_PID"
+expect_stop 130 SIGINT
+start_long_run
+kill -TERM "$RUN_PID"
+expect_stop 143 SIGTERM
+echo "bad arguments: 2, --help: 0, --screen draws, SIGINT: 130, SIGTERM: 143"
