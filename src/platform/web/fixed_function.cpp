@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <utility>
 #include <vector>
@@ -335,3 +337,17 @@ void glClear(GLbitfield mask) {
 void glClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf) {
   emscripten_glClearColor(r, g, b, 1);
 }
+
+// Shading and vertex arrays. Every primitive this layer draws takes one colour (glColor3f's at
+// glEnd), which is what flat shading gives for the demo's one-colour strips, so the shade model
+// changes nothing. The layer takes no vertex arrays: the web build sends its cubes strip by
+// strip (CubeDrawing::Immediate), and a client array enabled anyway stops the page loudly
+// rather than drawing through WebGL under the wrong matrices.
+void glShadeModel(GLenum) {}
+
+void glEnableClientState(GLenum) {
+  std::fputs("The page's GL layer has no vertex arrays (select CubeDrawing::Immediate)\n", stderr);
+  std::abort();
+}
+
+void glColorPointer(GLint, GLenum, GLsizei, const GLvoid*) { glEnableClientState(GL_COLOR_ARRAY); }

@@ -14,7 +14,10 @@
 #include "host/scene_clock.h"
 #include "host/win_main.h"
 #include "music/soundtrack.h"
+#include "scenes/cube_batch.h"
+#include "scenes/scene_table.h"
 #include "screen.h"
+#include "text/font.h"
 #include "web_platform.h"
 
 namespace {
@@ -65,14 +68,14 @@ void Pass() {
   }
   const std::uint32_t now = options.freeze ? run->startTick : run->platform.GetTickCount();
   float t = SceneClock(run->startTick - options.startMs, now);
-  if (run->scene == 1 && SceneOneIsOver(t) && !options.freeze) {
-    run->scene = 2;
+  if (!options.freeze && SceneIsOver(SceneNumber(run->scene), t) && run->scene < kSceneCount) {
+    ++run->scene;
     run->startTick = now;
     options.startMs = 0;
     t = SceneClock(run->startTick, now);
   }
   const double before = emscripten_get_now();
-  DrawFrame(run->platform, run->scene, t);
+  DrawFrame(FrameInput{run->scene, t, run->platform.GetCursorPos()});
   run->platform.SwapBuffers();
   if (options.frameTimes) {
     TellPageFrameTime(run->scene, emscripten_get_now() - before);
@@ -89,6 +92,11 @@ bool StartRun() {
     return false;
   }
   run->song = StartMusic(platform);
+  // The GL 1.1 layer under the page (fixed_function.cpp) has no vertex arrays and already
+  // gathers a frame's strips and bitmaps into few WebGL draws, so the scenes send plain
+  // per-cube strips and per-glyph display lists rather than the native build's own batches.
+  SetCubeDrawing(CubeDrawing::Immediate);
+  SetTextDrawing(TextDrawing::PerGlyph);
   PrepareFrameState();
   run->scene = options.scene;
   run->startTick = platform.GetTickCount();
@@ -102,7 +110,8 @@ Options ParseOptions(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const bool hasValue = i + 1 < argc;
     if (std::strcmp(argv[i], "--scene") == 0 && hasValue) {
-      parsed.scene = std::atoi(argv[++i]) == 2 ? 2 : 1;
+      const int scene = std::atoi(argv[++i]);
+      parsed.scene = scene >= 1 && scene <= kSceneCount ? scene : 1;
     } else if (std::strcmp(argv[i], "--t") == 0 && hasValue) {
       parsed.startMs = static_cast<std::uint32_t>(std::strtoul(argv[++i], nullptr, 10));
     } else if (std::strcmp(argv[i], "--freeze") == 0) {
