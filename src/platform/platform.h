@@ -6,6 +6,7 @@
 #include "demo_window.h"
 #include "music_output.h"
 
-// SdlPlatform (sdl/) is the real one on Linux, Win32Platform (win32/) on Windows. Tools draw on OffscreenWindow (offscreen/), which is a
-// DemoWindow only; tests record calls through a platform of their own.
+// SdlPlatform (sdl/) is the real one on Linux, Win32Platform (win32/) on Windows. Tools draw on
+// OffscreenWindow (offscreen/), which is a DemoWindow only; tests record calls through a platform
+// of their own.
 class Platform : public DemoWindow, public ClockAndInput, public MusicOutput {};

@@ -5,8 +5,8 @@
 #include <libopenmpt/libopenmpt.hpp>
 
 #include "audio_files.h"
-#include "chunked_render.h"
 #include "composition.h"
+#include "module_render.h"
 #include "parts.h"
 #include "platform/sdl/module_player.h"
 
@@ -33,14 +33,13 @@ TEST(Soundtrack, IsAMinuteOrMoreAt120To140BeatsAMinute) {
 
 // One render of the whole piece and five seconds past its end, repeating as the demo does.
 TEST(Soundtrack, SoundsThroughoutStaysBelowFullScaleAndLoopsToTheTheme) {
-  openmpt::module module(WriteXm(ComposeSoundtrack()));
-  const double length = module.get_duration_seconds();
+  const std::vector<std::uint8_t> bytes = WriteXm(ComposeSoundtrack());
+  ModuleRenderer module(bytes.data(), bytes.size(), kRate);
+  const double length = module.LengthSeconds();
   const std::size_t songFrames = static_cast<std::size_t>(length * kRate);
   const std::size_t pastEnd = 5 * kRate;
-  module.set_repeat_count(-1);
-  std::vector<float> render =
-      RenderFrames(module, kRate, songFrames + pastEnd, ModulePlayer::kFramesPerCallback);
-  ASSERT_EQ(render.size(), 2 * (songFrames + pastEnd)) << "the song stopped instead of looping";
+  const std::vector<float> render =
+      module.Render(songFrames + pastEnd, ModulePlayer::kFramesPerCallback);
 
   const float peak = Peak(render);
   EXPECT_LT(peak, 1.0f);
@@ -53,6 +52,6 @@ TEST(Soundtrack, SoundsThroughoutStaysBelowFullScaleAndLoopsToTheTheme) {
     EXPECT_GT(Rms(render, first, window), 0.01) << "near-silence at " << first / kRate << " s";
   }
   // Five seconds after the end the theme is playing again.
-  EXPECT_EQ(module.get_current_order(), kRestartOrder);
+  EXPECT_EQ(module.Order(), kRestartOrder);
   EXPECT_GT(Rms(render, songFrames, pastEnd), 0.03);
 }

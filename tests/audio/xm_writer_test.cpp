@@ -6,9 +6,9 @@
 #include <libopenmpt/libopenmpt.hpp>
 
 #include "audio_files.h"
-#include "chunked_render.h"
-#include "looping_module.h"
+#include "module_render.h"
 #include "score.h"
+#include "support/tiny_module.h"
 #include "synth.h"
 
 namespace {
@@ -41,7 +41,7 @@ double Frequency(const std::vector<float>& samples) {
 }  // namespace
 
 TEST(XmWriter, WritesTheLayoutLibopenmptReads) {
-  const XmModule tiny = LoopingModule();
+  const XmModule tiny = TinyModule();
   openmpt::module module(WriteXm(tiny));
   EXPECT_EQ(module.get_metadata("type"), "xm");
   EXPECT_EQ(module.get_metadata("title"), "tiny");
@@ -56,7 +56,7 @@ TEST(XmWriter, WritesTheLayoutLibopenmptReads) {
 }
 
 TEST(XmWriter, PacksEveryKindOfCell) {
-  XmModule tiny = LoopingModule();
+  XmModule tiny = TinyModule();
   tiny.patterns[0].At(2, 1) = XmCell{61, 1, 0x10 + 64, 0x0F, 0x06};  // every field: stored whole
   tiny.patterns[0].At(3, 1) = XmCell{0, 0, 0x10 + 8, 0, 0};          // volume alone
   openmpt::module module(WriteXm(tiny));
@@ -80,15 +80,14 @@ TEST(XmWriter, PacksEveryKindOfCell) {
 }
 
 TEST(XmWriter, LoopsBackToTheRestartPosition) {
-  openmpt::module module(WriteXm(LoopingModule()));
-  const double length = module.get_duration_seconds();
+  const std::vector<std::uint8_t> bytes = TinyModuleBytes();
+  ModuleRenderer module(bytes.data(), bytes.size(), kRate);
+  const double length = module.LengthSeconds();
   EXPECT_NEAR(length, 12 * 3 * 2.5 / 125, 1e-6);  // 12 rows of 3 ticks of 20 ms
-  module.set_repeat_count(-1);
   // 2.5 passes: the first whole, then order 1 alone, four and a half times.
   const std::size_t frames = 2.5 * length * kRate;
-  const std::vector<float> song = RenderFrames(module, kRate, frames, 512);
-  EXPECT_EQ(song.size(), 2 * frames);
-  EXPECT_EQ(module.get_current_order(), 1);  // looping from order 0 would be there now
+  const std::vector<float> song = module.Render(frames, 512);
+  EXPECT_EQ(module.Order(), 1);  // looping from order 0 would be there now
   // The A-4 of order 1 keeps sounding on every pass.
   const std::size_t orderLength = 4 * 3 * 2.5 / 125 * kRate;
   EXPECT_GT(Rms(song, song.size() / 2 - orderLength, orderLength), 0.02);
@@ -102,15 +101,16 @@ TEST(XmWriter, TunedSamplesPlayAtConcertPitch) {
     Noise phases(1);
     AddTone(
         wave, period, 1, [](int, std::size_t) { return 1.0; }, phases);
-    XmModule tiny = LoopingModule();
+    XmModule tiny = TinyModule();
     tiny.instruments[0].sample = MakeSample(wave, RateForPeriod(period));
     tiny.instruments[0].sample.loopLength = wave.size();
     for (int note : {49, 58}) {
       tiny.patterns[0].At(0, 0).note = note;
-      openmpt::module module(WriteXm(tiny));
+      const std::vector<std::uint8_t> bytes = WriteXm(tiny);
+      ModuleRenderer module(bytes.data(), bytes.size(), kRate);
       const double expected = note == 49 ? kMiddleC : 440.0;
       // Six rows of pattern 0 (0.144 s), past the note's first milliseconds.
-      std::vector<float> tone = RenderFrames(module, kRate, 0.14 * kRate, 1024);
+      std::vector<float> tone = module.Render(0.14 * kRate, 1024);
       tone.erase(tone.begin(), tone.begin() + 2 * 441);
       EXPECT_NEAR(Frequency(tone), expected, expected * 0.005) << "period " << period;
     }

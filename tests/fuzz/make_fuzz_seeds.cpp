@@ -1,4 +1,4 @@
-// Writes the fuzzer's seed corpus: the composed soundtrack, a tiny hand-built module, and
+// Writes the fuzzer's seed corpus: the composed soundtrack, the tiny test module, and
 // variants of the soundtrack that are cut short or have header fields pushed to extremes.
 // Usage: make_fuzz_seeds MUSIC_XM OUT_DIR
 #include <cstdint>
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   const std::string dir = argv[2];
-  bool ok = Write(dir + "/soundtrack.xm", song) && Write(dir + "/tiny.mod", TinyModule());
+  bool ok = Write(dir + "/soundtrack.xm", song) && Write(dir + "/tiny.xm", TinyModuleBytes());
   for (std::size_t length : {60u, 336u, 1000u, 4096u, 20000u}) {
     ok = ok && Write(dir + "/cut" + std::to_string(length) + ".xm",
                      {song.begin(), song.begin() + static_cast<std::ptrdiff_t>(length)});

@@ -1,6 +1,5 @@
-// A tiny four-channel tracker module built byte by byte, so tests can render real music
-// without a soundtrack file: one instrument (a looping square wave) and one pattern whose
-// first row plays it.
+// The tiny test module: a two-channel XM made with the demo's own XM writer, small enough to
+// follow note by note, that sounds from its very first sample and loops to a restart position.
 #pragma once
 
 #include <cstdint>
@@ -8,51 +7,41 @@
 #include <string>
 #include <vector>
 
-inline std::vector<std::uint8_t> TinyModule() {
-  constexpr int kSampleWords = 16;  // 32 one-byte samples: one period of the wave
-  std::vector<std::uint8_t> bytes(20, 0);
-  const std::string title = "capture test";
-  std::copy(title.begin(), title.end(), bytes.begin());
+#include "score.h"
+#include "xm_writer.h"
 
-  for (int instrument = 1; instrument <= 31; ++instrument) {
-    std::vector<std::uint8_t> header(30, 0);
-    if (instrument == 1) {
-      header[22] = 0;
-      header[23] = kSampleWords;  // length in 16-bit words, big-endian
-      header[25] = 64;            // full volume
-      header[26] = 0;             // loop start 0
-      header[27] = 0;
-      header[28] = 0;  // loop over the whole sample
-      header[29] = kSampleWords;
-    } else {
-      header[29] = 1;  // the format's "no loop"
-    }
-    bytes.insert(bytes.end(), header.begin(), header.end());
-  }
+// Orders {0, 1}, restart at order 1. Pattern 0 (8 rows) plays C-4 on channel 0 from the first
+// row and releases it on row 6; pattern 1 (4 rows) plays A-4 with a volume and a panning
+// effect on channel 1. The instrument is a looping square wave. At 3 ticks a row and
+// 125 BPM the song lasts 0.72 s, then order 1 repeats every 0.24 s.
+inline XmModule TinyModule() {
+  XmModule module;
+  module.name = "tiny";
+  module.channels = 2;
+  module.speed = 3;
+  module.bpm = 125;
+  module.restartPosition = 1;
+  module.orders = {0, 1};
 
-  bytes.push_back(1);  // one position in the song
-  bytes.push_back(127);
-  std::vector<std::uint8_t> order(128, 0);
-  bytes.insert(bytes.end(), order.begin(), order.end());
-  for (char c : std::string("M.K.")) bytes.push_back(static_cast<std::uint8_t>(c));
+  XmPattern first(8, 2);
+  first.At(0, 0) = XmCell{49, 1, 0, 0, 0};
+  first.At(6, 0) = XmCell{kXmKeyOff, 0, 0, 0, 0};
+  XmPattern second(4, 2);
+  second.At(0, 1) = XmCell{58, 1, 0x10 + 40, kSetPanning, 0xB8};
+  module.patterns = {first, second};
 
-  // Pattern 0: 64 rows x 4 channels x 4 bytes; row 0, channel 0 plays instrument 1 at
-  // period 428 (middle C) and the wave loops from then on.
-  std::vector<std::uint8_t> pattern(64 * 4 * 4, 0);
-  const int period = 428;
-  pattern[0] = static_cast<std::uint8_t>(period >> 8);
-  pattern[1] = static_cast<std::uint8_t>(period & 0xFF);
-  pattern[2] = 0x10;  // instrument 1, no effect
-  bytes.insert(bytes.end(), pattern.begin(), pattern.end());
-
-  for (int i = 0; i < 2 * kSampleWords; ++i) {
-    bytes.push_back(static_cast<std::uint8_t>(i < kSampleWords ? 100 : -100));
-  }
-  return bytes;
+  XmInstrument square;
+  square.name = "square";
+  for (int i = 0; i < 64; ++i) square.sample.data.push_back(i < 32 ? 20000 : -20000);
+  square.sample.loopLength = 64;
+  module.instruments = {square};
+  return module;
 }
 
+inline std::vector<std::uint8_t> TinyModuleBytes() { return WriteXm(TinyModule()); }
+
 inline bool WriteTinyModule(const std::string& path) {
-  const std::vector<std::uint8_t> bytes = TinyModule();
+  const std::vector<std::uint8_t> bytes = TinyModuleBytes();
   std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()),
             static_cast<std::streamsize>(bytes.size()));

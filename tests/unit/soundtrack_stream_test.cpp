@@ -25,10 +25,9 @@ std::vector<float> ReadBack(std::FILE* file) {
 }  // namespace
 
 TEST(SoundtrackStream, TheStreamIsLibopenmptsRenderSampleForSample) {
-  const std::string path = ::testing::TempDir() + "stream_tiny.mod";
-  ASSERT_TRUE(WriteTinyModule(path));
-  ModuleRenderer streamed(path, kSoundRate);
-  ModuleRenderer whole(path, kSoundRate);
+  const std::vector<std::uint8_t> bytes = TinyModuleBytes();
+  ModuleRenderer streamed(bytes.data(), bytes.size(), kSoundRate);
+  ModuleRenderer whole(bytes.data(), bytes.size(), kSoundRate);
   ASSERT_TRUE(streamed.Loaded()) << streamed.ErrorText();
   // Not a whole number of the stream's chunks, so the last chunk is a short one.
   constexpr std::int64_t kFrames = 3 * 4096 + 1234;

@@ -5,10 +5,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <vector>
 
-#include "chunked_render.h"
+#include "module_render.h"
 #include "platform/sdl/module_player.h"
 
 int main(int argc, char** argv) {
@@ -17,28 +16,21 @@ int main(int argc, char** argv) {
     return 2;
   }
   constexpr int kRate = 44100;
-  std::ifstream in(argv[1], std::ios::binary);
-  const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                        std::istreambuf_iterator<char>()};
-  try {
-    openmpt::module module(bytes);
-    const double length = module.get_duration_seconds();
-    module.set_repeat_count(-1);
-    const std::size_t frames = static_cast<std::size_t>(std::atof(argv[3]) * kRate);
-    const std::vector<float> samples =
-        RenderFrames(module, kRate, frames, ModulePlayer::kFramesPerCallback);
-    std::ofstream out(argv[2], std::ios::binary);
-    out.write(reinterpret_cast<const char*>(samples.data()),
-              static_cast<std::streamsize>(samples.size() * sizeof(float)));
-    if (!out) {
-      std::perror(argv[2]);
-      return 1;
-    }
-    std::printf("channels %d, length before repeating %.3f s, peak %.4f\n",
-                module.get_num_channels(), length, Peak(samples));
-  } catch (const openmpt::exception& error) {
-    std::fprintf(stderr, "render_module: %s: %s\n", argv[1], error.what());
+  ModuleRenderer module(argv[1], kRate);
+  if (!module.Loaded()) {
+    std::fprintf(stderr, "render_module: %s: %s\n", argv[1], module.ErrorText().c_str());
     return 1;
   }
+  const std::size_t frames = static_cast<std::size_t>(std::atof(argv[3]) * kRate);
+  const std::vector<float> samples = module.Render(frames, ModulePlayer::kFramesPerCallback);
+  std::ofstream out(argv[2], std::ios::binary);
+  out.write(reinterpret_cast<const char*>(samples.data()),
+            static_cast<std::streamsize>(samples.size() * sizeof(float)));
+  if (!out) {
+    std::perror(argv[2]);
+    return 1;
+  }
+  std::printf("channels %d, length before repeating %.3f s, peak %.4f\n", module.Channels(),
+              module.LengthSeconds(), Peak(samples));
   return 0;
 }

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/frame_pacer.h"
 #include "module_player.h"
+#include "platform/frame_pacer.h"
 #include "platform/picture_target.h"
 #include "platform/platform.h"
 
