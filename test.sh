@@ -26,5 +26,10 @@ else
   build_preset windows64
 fi
 ctest --preset "$windows_preset"
+# The web leg: the page built with emscripten (libopenmpt built once per machine and cached),
+# then its tests in headless Chromium against the release build's frames and music.
+install_web_packages
+build_preset web
+ctest --preset web
 # The whole suite, end-to-end tests included; its summary is the last line.
 ctest --preset release

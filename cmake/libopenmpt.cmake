@@ -1,4 +1,4 @@
-# libopenmpt for the Windows build: Debian's source package, fetched with `apt-get source`
+# libopenmpt for the Windows and web builds: Debian's source package, fetched with `apt-get source`
 # and built by cmake/libopenmpt/ as a static library with this build's cross compiler. Both
 # are cached outside the build folder (DEMO_DEPS_CACHE, else ~/.cache/demo-deps), keyed by
 # source version and compiler version, so fresh clones on the same machine build it once.
@@ -19,10 +19,19 @@ if(NOT uris_result EQUAL 0 OR NOT uris MATCHES "libopenmpt_([^ ]+)\\.dsc")
 endif()
 set(openmpt_version "${CMAKE_MATCH_1}")
 execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpfullversion
-  OUTPUT_VARIABLE compiler_version OUTPUT_STRIP_TRAILING_WHITESPACE)
+  OUTPUT_VARIABLE compiler_version OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+if(NOT compiler_version)  # em++ answers only -dumpversion
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpversion
+    OUTPUT_VARIABLE compiler_version OUTPUT_STRIP_TRAILING_WHITESPACE)
+endif()
 execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpmachine
   OUTPUT_VARIABLE compiler_target OUTPUT_STRIP_TRAILING_WHITESPACE)
 set(openmpt_source "${deps_cache}/libopenmpt-${openmpt_version}-source")
+# Emscripten leaves C++ exceptions off unless asked, and libopenmpt reports bad input with them.
+set(openmpt_cxx_flags "")
+if(EMSCRIPTEN)
+  set(openmpt_cxx_flags "-fexceptions")
+endif()
 set(openmpt_prefix "${deps_cache}/libopenmpt-${openmpt_version}-${compiler_target}-gcc-${compiler_version}")
 
 # Each step works in a scratch folder and renames it into place when it is complete, so an
@@ -44,7 +53,7 @@ if(NOT EXISTS "${openmpt_source}/Makefile.am")
 endif()
 
 if(NOT EXISTS "${openmpt_prefix}/lib/libopenmpt.a")
-  message(STATUS "Building libopenmpt ${openmpt_version} for Windows into ${openmpt_prefix} "
+  message(STATUS "Building libopenmpt ${openmpt_version} for ${CMAKE_SYSTEM_NAME} into ${openmpt_prefix} "
     "(once per machine; several minutes)")
   set(scratch "${openmpt_prefix}.partial")
   file(REMOVE_RECURSE "${scratch}")
@@ -52,6 +61,7 @@ if(NOT EXISTS "${openmpt_prefix}/lib/libopenmpt.a")
     COMMAND ${CMAKE_COMMAND} -S "${CMAKE_CURRENT_LIST_DIR}/libopenmpt" -B "${scratch}/build"
       -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE} -DCMAKE_BUILD_TYPE=Release
       -DOPENMPT_SOURCE_DIR=${openmpt_source} -DCMAKE_INSTALL_PREFIX=${scratch}/install
+      "-DCMAKE_CXX_FLAGS=${openmpt_cxx_flags}"
     COMMAND_ERROR_IS_FATAL ANY)
   execute_process(COMMAND ${CMAKE_COMMAND} --build "${scratch}/build" -j 2
     COMMAND_ERROR_IS_FATAL ANY)
@@ -64,5 +74,7 @@ endif()
 add_library(openmpt_static STATIC IMPORTED)
 set_target_properties(openmpt_static PROPERTIES
   IMPORTED_LOCATION "${openmpt_prefix}/lib/libopenmpt.a"
-  INTERFACE_INCLUDE_DIRECTORIES "${openmpt_prefix}/include"
-  INTERFACE_LINK_LIBRARIES "ole32;rpcrt4")
+  INTERFACE_INCLUDE_DIRECTORIES "${openmpt_prefix}/include")
+if(WIN32)
+  set_target_properties(openmpt_static PROPERTIES INTERFACE_LINK_LIBRARIES "ole32;rpcrt4")
+endif()

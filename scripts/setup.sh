@@ -19,6 +19,15 @@ windows_packages=(
   wine wine64 wine32:i386 libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386
 )
 
+# The web leg: emscripten (Debian's, offline), Chromium to run the page headless, and node
+# with npm for the tests' puppeteer-core. Its libopenmpt comes from the same deb-src entry
+# as the Windows leg's (install_windows_packages adds it).
+web_packages=(emscripten chromium nodejs npm dpkg-dev)
+
+install_web_packages() {
+  install_packages "${web_packages[@]}"
+}
+
 install_missing_packages() {
   install_packages "${demo_packages[@]}"
 }

@@ -1,0 +1,207 @@
+// The frame batch's WebGL side: two small programs, one vertex buffer and the glyph texture.
+#include "frame_batch.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int kTriangleFloats = 7;
+constexpr int kGlyphFloats = 9;
+
+const char* const kTriangleVertex = R"(
+attribute vec4 position;
+attribute vec3 colour;
+varying vec3 shade;
+void main() {
+  gl_Position = position;
+  shade = colour;
+})";
+
+const char* const kTriangleFragment = R"(
+precision mediump float;
+varying vec3 shade;
+void main() { gl_FragColor = vec4(shade, 1.0); })";
+
+const char* const kGlyphVertex = R"(
+attribute vec4 position;
+attribute vec3 colour;
+attribute vec2 texel;
+varying vec3 shade;
+varying vec2 where;
+void main() {
+  gl_Position = position;
+  shade = colour;
+  where = texel;
+})";
+
+// glBitmap leaves the pixels of unset bits alone.
+const char* const kGlyphFragment = R"(
+precision mediump float;
+uniform sampler2D glyphs;
+varying vec3 shade;
+varying vec2 where;
+void main() {
+  if (texture2D(glyphs, where).r < 0.5) discard;
+  gl_FragColor = vec4(shade, 1.0);
+})";
+
+GLuint CompileShader(GLenum type, const char* source) {
+  const GLuint shader = glCreateShader(type);
+  glShaderSource(shader, 1, &source, nullptr);
+  glCompileShader(shader);
+  GLint ok = GL_FALSE;
+  glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
+  if (ok != GL_TRUE) {
+    char log[512] = "";
+    glGetShaderInfoLog(shader, sizeof log, nullptr, log);
+    std::fprintf(stderr, "demo: shader does not compile: %s\n", log);
+    glDeleteShader(shader);
+    return 0;
+  }
+  return shader;
+}
+
+GLuint LinkProgram(const char* vertexSource, const char* fragmentSource) {
+  const GLuint vertex = CompileShader(GL_VERTEX_SHADER, vertexSource);
+  const GLuint fragment = CompileShader(GL_FRAGMENT_SHADER, fragmentSource);
+  if (vertex == 0 || fragment == 0) return 0;
+  const GLuint program = glCreateProgram();
+  glAttachShader(program, vertex);
+  glAttachShader(program, fragment);
+  glBindAttribLocation(program, 0, "position");
+  glBindAttribLocation(program, 1, "colour");
+  glBindAttribLocation(program, 2, "texel");
+  glLinkProgram(program);
+  glDeleteShader(vertex);
+  glDeleteShader(fragment);
+  GLint ok = GL_FALSE;
+  glGetProgramiv(program, GL_LINK_STATUS, &ok);
+  if (ok != GL_TRUE) {
+    glDeleteProgram(program);
+    return 0;
+  }
+  return program;
+}
+
+void PointAttribute(GLuint index, int size, int stride, int offset) {
+  glEnableVertexAttribArray(index);
+  glVertexAttribPointer(index, size, GL_FLOAT, GL_FALSE, stride * static_cast<int>(sizeof(float)),
+                        reinterpret_cast<const void*>(offset * sizeof(float)));
+}
+
+void Upload(const std::vector<float>& vertices) {
+  glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertices.size() * sizeof(float)),
+               vertices.data(), GL_STREAM_DRAW);
+}
+
+}  // namespace
+
+bool FrameBatch::Create() {
+  triangleProgram_ = LinkProgram(kTriangleVertex, kTriangleFragment);
+  glyphProgram_ = LinkProgram(kGlyphVertex, kGlyphFragment);
+  glGenBuffers(1, &buffer_);
+  glGenTextures(1, &texture_);
+  textureCurrent_ = false;
+  return triangleProgram_ != 0 && glyphProgram_ != 0;
+}
+
+void FrameBatch::Release() {
+  glDeleteProgram(triangleProgram_);
+  glDeleteProgram(glyphProgram_);
+  glDeleteBuffers(1, &buffer_);
+  glDeleteTextures(1, &texture_);
+  triangleProgram_ = glyphProgram_ = buffer_ = texture_ = 0;
+  triangleVertices_.clear();
+  glyphVertices_.clear();
+}
+
+void FrameBatch::AddVertex(const float clip[4], const float colour[3]) {
+  triangleVertices_.insert(triangleVertices_.end(), clip, clip + 4);
+  triangleVertices_.insert(triangleVertices_.end(), colour, colour + 3);
+}
+
+int FrameBatch::KeepBitmap(BitmapImage image) {
+  imageLeft_.push_back(textureWidth_);
+  textureWidth_ += image.width + 1;  // a clear column between neighbours
+  textureHeight_ = std::max(textureHeight_, image.height);
+  images_.push_back(std::move(image));
+  textureCurrent_ = false;
+  return static_cast<int>(images_.size()) - 1;
+}
+
+void FrameBatch::AddBitmap(int image, int left, int bottom, int width, int height,
+                           const float colour[3]) {
+  const BitmapImage& bitmap = images_[static_cast<std::size_t>(image)];
+  if (bitmap.width == 0 || bitmap.height == 0) return;
+  const float x0 = 2.0f * left / width - 1;
+  const float x1 = 2.0f * (left + bitmap.width) / width - 1;
+  const float y0 = 2.0f * bottom / height - 1;
+  const float y1 = 2.0f * (bottom + bitmap.height) / height - 1;
+  const auto u0 = static_cast<float>(imageLeft_[static_cast<std::size_t>(image)]) / textureWidth_;
+  const float u1 = static_cast<float>(imageLeft_[static_cast<std::size_t>(image)] + bitmap.width) /
+                   textureWidth_;
+  const float v1 = static_cast<float>(bitmap.height) / textureHeight_;
+  const float corners[6][4] = {{x0, y0, u0, 0}, {x1, y0, u1, 0},  {x1, y1, u1, v1},
+                               {x0, y0, u0, 0}, {x1, y1, u1, v1}, {x0, y1, u0, v1}};
+  for (const auto& c : corners) {
+    const float vertex[kGlyphFloats] = {c[0],      c[1],      0,    1,   colour[0],
+                                        colour[1], colour[2], c[2], c[3]};
+    glyphVertices_.insert(glyphVertices_.end(), vertex, vertex + kGlyphFloats);
+  }
+}
+
+void FrameBatch::UploadGlyphTexture() {
+  // One byte per texel, row 0 the bitmaps' bottom rows, so texture v grows upwards with them.
+  std::vector<std::uint8_t> texels(static_cast<std::size_t>(textureWidth_) * textureHeight_, 0);
+  for (std::size_t i = 0; i < images_.size(); ++i) {
+    const BitmapImage& image = images_[i];
+    for (int y = 0; y < image.height; ++y) {
+      for (int x = 0; x < image.width; ++x) {
+        texels[static_cast<std::size_t>(y) * textureWidth_ + imageLeft_[i] + x] =
+            image.pixels[static_cast<std::size_t>(y) * image.width + x] ? 255 : 0;
+      }
+    }
+  }
+  glBindTexture(GL_TEXTURE_2D, texture_);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE, textureWidth_, textureHeight_, 0, GL_LUMINANCE,
+               GL_UNSIGNED_BYTE, texels.data());
+  textureCurrent_ = true;
+}
+
+void FrameBatch::Flush() {
+  glBindBuffer(GL_ARRAY_BUFFER, buffer_);
+  if (!triangleVertices_.empty()) {
+    glUseProgram(triangleProgram_);
+    Upload(triangleVertices_);
+    PointAttribute(0, 4, kTriangleFloats, 0);
+    PointAttribute(1, 3, kTriangleFloats, 4);
+    glDisableVertexAttribArray(2);
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(triangleVertices_.size() / kTriangleFloats));
+    triangleVertices_.clear();
+  }
+  if (!glyphVertices_.empty()) {
+    // Bitmaps are not polygons: culling never removes them.
+    const GLboolean culling = glIsEnabled(GL_CULL_FACE);
+    glDisable(GL_CULL_FACE);
+    glUseProgram(glyphProgram_);
+    glActiveTexture(GL_TEXTURE0);
+    if (textureCurrent_) {
+      glBindTexture(GL_TEXTURE_2D, texture_);
+    } else {
+      UploadGlyphTexture();
+    }
+    glUniform1i(glGetUniformLocation(glyphProgram_, "glyphs"), 0);
+    Upload(glyphVertices_);
+    PointAttribute(0, 4, kGlyphFloats, 0);
+    PointAttribute(1, 3, kGlyphFloats, 4);
+    PointAttribute(2, 2, kGlyphFloats, 7);
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(glyphVertices_.size() / kGlyphFloats));
+    if (culling == GL_TRUE) glEnable(GL_CULL_FACE);
+    glyphVertices_.clear();
+  }
+}

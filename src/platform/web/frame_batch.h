@@ -1,0 +1,50 @@
+// Collects what a frame draws through the fixed-function layer (triangles in clip coordinates,
+// glyph bitmaps in window pixels) and draws it with WebGL in two draw calls.
+#pragma once
+
+#include <GLES2/gl2.h>
+
+#include <cstdint>
+#include <vector>
+
+// A 1-bit bitmap as glBitmap describes it, unpacked to one byte per pixel (0 or 1), rows from
+// the bottom up.
+struct BitmapImage {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint8_t> pixels;
+};
+
+class FrameBatch {
+ public:
+  // Compiles the two programs and makes the buffers; needs the WebGL context current.
+  bool Create();
+  // Frees what Create made; needs the same context current.
+  void Release();
+
+  // A triangle corner: clip coordinates (x, y, z, w) and an RGB colour.
+  void AddVertex(const float clip[4], const float colour[3]);
+  // Keeps a bitmap for the glyph texture; returns its number for AddBitmap.
+  int KeepBitmap(BitmapImage image);
+  // Draws kept bitmap `image` with its lower-left pixel at window pixel (left, bottom) of a
+  // viewport of width x height, in colour where its pixels are set.
+  void AddBitmap(int image, int left, int bottom, int width, int height, const float colour[3]);
+  bool HasBitmaps() const { return !glyphVertices_.empty(); }
+  // Draws the triangles, then the bitmaps, and empties the batch.
+  void Flush();
+
+ private:
+  void UploadGlyphTexture();
+
+  GLuint triangleProgram_ = 0;
+  GLuint glyphProgram_ = 0;
+  GLuint buffer_ = 0;
+  GLuint texture_ = 0;
+  std::vector<float> triangleVertices_;  // x, y, z, w, r, g, b
+  std::vector<float> glyphVertices_;     // x, y, z, w, r, g, b, u, v
+  std::vector<BitmapImage> images_;
+  std::vector<int> imageLeft_;  // each image's first column in the glyph texture
+  int textureWidth_ = 0;
+  int textureHeight_ = 0;
+  bool textureCurrent_ = false;
+};

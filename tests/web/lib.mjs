@@ -1,0 +1,199 @@
+// What the web tests share: a static file server for the built page, headless Chromium driven
+// by puppeteer-core, the page's start and its canvas as pixels, and the native tools' output.
+import {execFileSync} from 'node:child_process';
+import {mkdtempSync, readFileSync, rmSync} from 'node:fs';
+import http from 'node:http';
+import {createRequire} from 'node:module';
+import {tmpdir} from 'node:os';
+import path from 'node:path';
+import zlib from 'node:zlib';
+
+// puppeteer-core is installed by npm into the build folder (WEB_TEST_DEPS), not beside us.
+const puppeteer = createRequire(path.join(process.env.WEB_TEST_DEPS, 'package.json'))(
+    'puppeteer-core');
+
+export const pageDir = process.env.DEMO_WEB_DIR;
+const linuxBuild = process.env.DEMO_LINUX_BUILD_DIR;
+// A busy machine renders WebGL in software slowly: every wait is for a condition, with this
+// much time allowed.
+const kDeadlineMs = 90000;
+
+export function fail(message) {
+  console.error(`FAIL: ${message}`);
+  process.exit(1);
+}
+
+export function scratchDir() {
+  const dir = mkdtempSync(path.join(tmpdir(), 'demo-web-'));
+  process.on('exit', () => rmSync(dir, {recursive: true, force: true}));
+  return dir;
+}
+
+// Serves the page's folder on a free loopback port. `replaced` maps a file name to the bytes
+// served instead, or to null for a file that is not there.
+export async function servePage(replaced = {}) {
+  const types = {html: 'text/html', js: 'text/javascript', wasm: 'application/wasm'};
+  const server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, 'http://x').pathname.slice(1)) ||
+                 'index.html';
+    let body = null;
+    if (name in replaced) {
+      body = replaced[name];
+    } else if (/^[\w.-]+$/.test(name)) {
+      try {
+        body = readFileSync(path.join(pageDir, name));
+      } catch {
+        body = null;
+      }
+    }
+    if (body === null) {
+      response.writeHead(404).end();
+      return;
+    }
+    const type = types[name.split('.').pop()] || 'application/octet-stream';
+    response.writeHead(200, {'Content-Type': type}).end(body);
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return {server, url: `http://127.0.0.1:${server.address().port}/`};
+}
+
+// Debian's Chromium, headless, WebGL on SwiftShader, in a fresh profile.
+export async function launchBrowser() {
+  const profile = scratchDir();
+  return puppeteer.launch({
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    userDataDir: profile,
+    protocolTimeout: kDeadlineMs,
+    args: [
+      '--use-angle=swiftshader', '--enable-unsafe-swiftshader', '--no-sandbox',
+      '--disable-gpu-sandbox', '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync', '--window-size=800,600',
+    ],
+  });
+}
+
+// Opens the page at 800 x 600 with the query string and keeps its console for the test.
+export async function openPage(browser, url, query = '') {
+  const page = await browser.newPage();
+  page.setDefaultTimeout(kDeadlineMs);
+  const consoleLines = [];
+  page.on('console', (message) => consoleLines.push(message.text()));
+  page.on('pageerror', (error) => consoleLines.push(`page error: ${error.message}`));
+  await page.setViewport({width: 800, height: 600, deviceScaleFactor: 1});
+  await page.goto(`${url}index.html${query}`);
+  await page.waitForFunction(() => window.demoState === 'waiting' || window.demoState === 'failed');
+  return {page, consoleLines};
+}
+
+// Starts the demo with a click at picture pixel (x, y), which also leaves the pointer there,
+// and waits until it has drawn `frames` frames (the page must have been opened with frametimes).
+export async function startDemo(page, x, y, frames = 3) {
+  await page.mouse.click(x, y);
+  await page.waitForFunction(() => window.demoState !== 'waiting');
+  const state = await page.evaluate(() => window.demoState);
+  if (state !== 'running') fail(`the demo did not start (state ${state})`);
+  await waitForFrames(page, frames);
+}
+
+export function frameCount(page) {
+  return page.evaluate(() => window.demoFrameTimes[1].length + window.demoFrameTimes[2].length);
+}
+
+// Waits until `more` frames beyond those drawn so far have been drawn.
+export async function waitForFrames(page, more) {
+  const target = (await frameCount(page)) + more;
+  await page.waitForFunction(
+      (n) => window.demoFrameTimes[1].length + window.demoFrameTimes[2].length >= n, {}, target);
+}
+
+// The canvas as RGB rows from the top, 800 x 600.
+export async function canvasPixels(page) {
+  const png = await page.screenshot({clip: {x: 0, y: 0, width: 800, height: 600}});
+  return decodePng(Buffer.from(png));
+}
+
+// 8-bit RGB or RGBA PNGs, not interlaced (what Chromium and demo-capture write).
+export function decodePng(bytes) {
+  let offset = 8;
+  let width = 0;
+  let height = 0;
+  let channels = 0;
+  const data = [];
+  while (offset < bytes.length) {
+    const length = bytes.readUInt32BE(offset);
+    const type = bytes.toString('latin1', offset + 4, offset + 8);
+    const chunk = bytes.subarray(offset + 8, offset + 8 + length);
+    if (type === 'IHDR') {
+      width = chunk.readUInt32BE(0);
+      height = chunk.readUInt32BE(4);
+      if (chunk[8] !== 8 || chunk[12] !== 0) throw new Error('unsupported PNG');
+      channels = {2: 3, 6: 4}[chunk[9]];
+      if (!channels) throw new Error('unsupported PNG colour type');
+    } else if (type === 'IDAT') {
+      data.push(chunk);
+    }
+    offset += 12 + length;
+  }
+  const raw = zlib.inflateSync(Buffer.concat(data));
+  const stride = width * channels;
+  const rows = Buffer.alloc(height * stride);
+  for (let y = 0; y < height; ++y) {
+    const filter = raw[y * (stride + 1)];
+    const line = raw.subarray(y * (stride + 1) + 1, (y + 1) * (stride + 1));
+    for (let i = 0; i < stride; ++i) {
+      const a = i >= channels ? rows[y * stride + i - channels] : 0;
+      const b = y > 0 ? rows[(y - 1) * stride + i] : 0;
+      const c = y > 0 && i >= channels ? rows[(y - 1) * stride + i - channels] : 0;
+      const p = a + b - c;
+      const paeth = Math.abs(p - a) <= Math.abs(p - b) && Math.abs(p - a) <= Math.abs(p - c) ?
+          a : (Math.abs(p - b) <= Math.abs(p - c) ? b : c);
+      const predictor = [0, a, b, (a + b) >> 1, paeth][filter];
+      rows[y * stride + i] = (line[i] + predictor) & 0xff;
+    }
+  }
+  const rgb = Buffer.alloc(width * height * 3);
+  for (let i = 0; i < width * height; ++i) rows.copy(rgb, i * 3, i * channels, i * channels + 3);
+  return {width, height, rgb};
+}
+
+// Pixels that differ by more than 2% of full scale in any channel.
+export function differingPixels(a, b) {
+  if (a.width !== b.width || a.height !== b.height) return a.width * a.height;
+  let count = 0;
+  for (let i = 0; i < a.rgb.length; i += 3) {
+    if (Math.abs(a.rgb[i] - b.rgb[i]) > 5 || Math.abs(a.rgb[i + 1] - b.rgb[i + 1]) > 5 ||
+        Math.abs(a.rgb[i + 2] - b.rgb[i + 2]) > 5) {
+      ++count;
+    }
+  }
+  return count;
+}
+
+// The native program's frame for scene, ms into it, and cursor (x, y), drawn offscreen by the
+// Linux build's demo-capture on Mesa's software rasteriser.
+export function nativeFrame(scene, ms, x, y) {
+  const out = path.join(scratchDir(), 'frame.png');
+  execFileSync(path.join(linuxBuild, 'demo-capture'),
+               ['--still', '--scene', String(scene), '--t', String(ms / 10000), '--cursor',
+                `${x},${y}`, '--out', out],
+               {env: {...process.env, LIBGL_ALWAYS_SOFTWARE: '1'}, stdio: ['ignore', 'ignore', 'inherit']});
+  return decodePng(readFileSync(out));
+}
+
+// libopenmpt's own render of a module, from the Linux build: float stereo at 44100 Hz,
+// in the demo player's chunks, as [left, right] arrays.
+export function nativeRender(modulePath, seconds) {
+  const out = path.join(scratchDir(), 'render.f32');
+  execFileSync(path.join(linuxBuild, 'render_module'), [modulePath, out, String(seconds)],
+               {stdio: ['ignore', 'ignore', 'inherit']});
+  const bytes = readFileSync(out);
+  const samples = new Float32Array(bytes.buffer, bytes.byteOffset, bytes.length / 4);
+  const left = [];
+  const right = [];
+  for (let i = 0; i < samples.length; i += 2) {
+    left.push(samples[i]);
+    right.push(samples[i + 1]);
+  }
+  return {left, right};
+}
