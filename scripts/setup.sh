@@ -1,35 +1,107 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the demo and its tests need (only those missing), then
-# configures and builds one CMake preset. Sourced by run.sh and test.sh.
+# Installs the Debian packages a task needs (only those missing) and configures and builds
+# CMake presets with Ninja when it is there and as many jobs as the machine has cores.
+# Sourced by run.sh and test.sh.
 set -euo pipefail
 
-demo_packages=(
-  cmake g++ make pkg-config
-  libsdl2-dev libopenmpt-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri libegl-mesa0
-  libfontconfig-dev libfreetype-dev fonts-urw-base35 fonts-liberation2 libpng-dev
-  libegl-dev libx11-dev googletest libgtest-dev clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick sox ffmpeg
-)
+# What the demo needs to build and run; ./run.sh installs only these. (libpng-dev: the
+# release preset also configures the capture tool.)
+build_packages=(cmake ninja-build g++ pkg-config)
+library_packages=(libsdl2-dev libopenmpt-dev libgl-dev libglu1-mesa-dev libfontconfig-dev
+  libfreetype-dev libpng-dev)
+runtime_packages=(libgl1-mesa-dri fonts-urw-base35)
+demo_packages=("${build_packages[@]}" "${library_packages[@]}" "${runtime_packages[@]}")
 
+# What the tests need besides; ./test.sh installs these too. The fuzzer's clang runtime is
+# named after the installed clang's version, so install_fuzz_runtime adds it afterwards.
+unit_test_packages=(libgtest-dev)
+gl_test_packages=(libegl-mesa0)
+e2e_test_packages=(xvfb xauth xdotool imagemagick libx11-dev)
+capture_test_packages=(ffmpeg)
+fuzz_packages=(clang)
+test_packages=("${unit_test_packages[@]}" "${gl_test_packages[@]}" "${e2e_test_packages[@]}"
+  "${capture_test_packages[@]}" "${fuzz_packages[@]}")
+
+package_lists_fresh=""
+
+# Runs apt-get as root (through sudo otherwise), waiting for another apt run's lock.
+apt_get() {
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get -o DPkg::Lock::Timeout=600 -o Acquire::Retries=3 "$@"
+}
+
+is_installed() {
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
+}
+
+refresh_package_lists() {
+  [ -n "$package_lists_fresh" ] && return 0
+  apt_get update -qq
+  package_lists_fresh=1
+}
+
+# Installs those of the named packages that are missing.
 install_missing_packages() {
   local missing=()
   local package
-  for package in "${demo_packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-      missing+=("$package")
-    fi
+  for package in "$@"; do
+    is_installed "$package" || missing+=("$package")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing: ${missing[*]}"
-  local sudo=()
-  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq \
-    "${missing[@]}"
+  refresh_package_lists
+  apt_get install -y -qq "${missing[@]}"
 }
 
+# True when clang can link a libFuzzer target with the sanitizers the fuzz preset uses.
+fuzzer_links() {
+  local program status=0
+  program=$(mktemp)
+  echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }' |
+    clang++ -x c++ -fsanitize=fuzzer,address,undefined - -o "$program" 2>/dev/null || status=1
+  rm -f "$program"
+  return $status
+}
+
+# Makes libFuzzer available to the installed clang; fails when no package provides it.
+install_fuzz_runtime() {
+  fuzzer_links && return 0
+  local major package
+  major=$(clang -dumpversion | cut -d. -f1)
+  package=libclang-rt-$major-dev
+  refresh_package_lists
+  apt-cache show "$package" >/dev/null 2>&1 || return 1
+  install_missing_packages "$package"
+  fuzzer_links
+}
+
+# Build and test in parallel on every core, unless the caller chose otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
+
+# Configures a preset: with Ninja when it is installed, unless the build folder was first
+# configured with another generator (CMake keeps a folder's generator).
+configure_preset() {
+  local preset=$1
+  local cache=build/$preset/CMakeCache.txt
+  if command -v ninja >/dev/null &&
+    { [ ! -f "$cache" ] || grep -q "^CMAKE_GENERATOR:INTERNAL=Ninja$" "$cache"; }; then
+    CMAKE_GENERATOR=Ninja cmake --preset "$preset" >/dev/null
+  else
+    cmake --preset "$preset" >/dev/null
+  fi
+}
+
+# Configures and builds a preset; any further arguments name the only targets to build.
 build_preset() {
   local preset=$1
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset"
+  shift
+  configure_preset "$preset"
+  if [ $# -gt 0 ]; then
+    cmake --build --preset "$preset" --target "$@"
+  else
+    cmake --build --preset "$preset"
+  fi
 }
