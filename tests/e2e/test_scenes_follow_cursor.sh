@@ -56,7 +56,7 @@ move_cursor() {
 
 launched=$(now_ms)
 start_demo
-wait_for_window 2 >/dev/null
+wait_for_window 30
 
 move_cursor 0 300
 sleep 1
@@ -69,5 +69,5 @@ done
 check_screenshot 2 700 150 "$SCENE_TWO_OFFSET_MS"
 
 xdotool key Escape
-wait_for_exit 2
+wait_for_exit 10
 [ "$DEMO_STATUS" -eq 0 ] || fail "exit status $DEMO_STATUS after Esc"
