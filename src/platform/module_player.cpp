@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "module_decoder.h"
+#include "quiet_stderr.h"
 
 struct Song {
   openmpt_module* module;
@@ -33,10 +34,6 @@ ModulePlayer::~ModulePlayer() {
 
 void ModulePlayer::StartMixer(int mixRate, int, unsigned) {
   if (device_ != 0) return;
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-    ReportNoSound(std::string("no audio output: ") + SDL_GetError());
-    return;
-  }
   SDL_AudioSpec wanted{};
   wanted.freq = mixRate;
   wanted.format = AUDIO_F32SYS;
@@ -44,11 +41,25 @@ void ModulePlayer::StartMixer(int mixRate, int, unsigned) {
   wanted.samples = kFramesPerCallback;
   wanted.callback = FillAudio;
   wanted.userdata = this;
-  // No changes allowed: SDL converts to whatever the device takes, so the callback always
-  // fills float stereo at mixRate.
-  device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+  int started = 0;
+  {
+    // Sound libraries (ALSA above all) print lines of their own while SDL probes for a
+    // device; the one line below says what matters.
+    QuietStderr quiet;
+    started = SDL_InitSubSystem(SDL_INIT_AUDIO);
+    // No changes allowed: SDL converts to whatever the device takes, so the callback always
+    // fills float stereo at mixRate.
+    if (started == 0) device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+  }
+  if (started != 0) {
+    ReportNoSound(std::string("SDL found no sound output (") + SDL_GetError() +
+                  "); the demo runs silent. Set SDL_AUDIODRIVER to a driver this system has");
+    return;
+  }
   if (device_ == 0) {
-    ReportNoSound(std::string("cannot open an audio device: ") + SDL_GetError());
+    ReportNoSound(std::string("cannot open a sound device through SDL's ") +
+                  SDL_GetCurrentAudioDriver() + " driver (" + SDL_GetError() +
+                  "); the demo runs silent. Check that a sound card is present and free");
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return;
   }

@@ -56,6 +56,8 @@ class Platform {
   virtual long DefWindowProc(const Message& message) = 0;
 
   // Music. A failed start or load must leave the other calls harmless.
+  // The folder the program was started from, where its music may lie; "" when unknown.
+  virtual std::string ProgramDirectory() const = 0;
   virtual void StartMixer(int mixRate, int maxChannels, unsigned flags) = 0;
   virtual Song* LoadSong(const char* path) = 0;
   virtual void PlaySong(Song* song) = 0;

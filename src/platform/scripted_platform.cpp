@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include "program_directory.h"
+
 namespace {
 
 // A song handle that stands for a loaded module; it is never dereferenced.
@@ -27,7 +29,8 @@ const char* MessageName(MessageType type) {
 
 }  // namespace
 
-ScriptedPlatform::ScriptedPlatform(Graphics graphics) : graphics_(graphics) {}
+ScriptedPlatform::ScriptedPlatform(Graphics graphics)
+    : graphics_(graphics), programDirectory_(RunningProgramDirectory()) {}
 
 ScriptedPlatform::~ScriptedPlatform() {
   if (context_ != nullptr) SDL_GL_DeleteContext(context_);
@@ -136,6 +139,12 @@ long ScriptedPlatform::DefWindowProc(const Message&) {
   Record("DefWindowProc");
   return kDefaultResult;
 }
+
+void ScriptedPlatform::SetProgramDirectory(std::string directory) {
+  programDirectory_ = std::move(directory);
+}
+
+std::string ScriptedPlatform::ProgramDirectory() const { return programDirectory_; }
 
 void ScriptedPlatform::StartMixer(int mixRate, int maxChannels, unsigned flags) {
   Record("StartMixer " + std::to_string(mixRate) + " " + std::to_string(maxChannels) + " " +

@@ -33,6 +33,8 @@ class ScriptedPlatform final : public Platform {
   void SetTicks(std::uint32_t ticks);
   void SetCursor(int x, int y);
   void QueueMessage(const Message& message);
+  // What ProgramDirectory returns; the real program's folder until set.
+  void SetProgramDirectory(std::string directory);
 
   // What happened: one entry per call, in order ("SwapBuffers", "FreeSong", "Peek Other", ...).
   // Tick and cursor reads are not recorded.
@@ -60,6 +62,7 @@ class ScriptedPlatform final : public Platform {
   // The value DefWindowProc returns, so a test can see that a result was passed through.
   static constexpr long kDefaultResult = 0x5eed;
 
+  std::string ProgramDirectory() const override;
   void StartMixer(int mixRate, int maxChannels, unsigned flags) override;
   Song* LoadSong(const char* path) override;
   void PlaySong(Song* song) override;
@@ -77,6 +80,7 @@ class ScriptedPlatform final : public Platform {
   std::vector<std::uint32_t> frameTicks_;
   int postedQuitCode_ = -1;
   std::string error_;
+  std::string programDirectory_;
   bool videoStarted_ = false;
   SDL_Window* window_ = nullptr;
   SDL_GLContext context_ = nullptr;

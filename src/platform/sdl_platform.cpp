@@ -1,7 +1,10 @@
 // SDL2 implementation of the platform: a borderless full-screen window showing the picture.
 #include "sdl_platform.h"
 
+#include "display_diagnosis.h"
 #include "letterbox.h"
+#include "program_directory.h"
+#include "quiet_stderr.h"
 
 namespace {
 
@@ -31,16 +34,28 @@ std::string SdlPlatform::ErrorText() const { return error_; }
 bool SdlPlatform::CreateDemoWindow(int width, int height) {
   pictureWidth_ = width;
   pictureHeight_ = height;
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    FailWith("cannot open the display");
-    return false;
+  int started = 0;
+  {
+    // libwayland and Xlib print their own complaints while SDL tries each display server;
+    // the one line below says it all.
+    QuietStderr quiet;
+    started = SDL_InitSubSystem(SDL_INIT_VIDEO);
   }
-  videoStarted_ = true;
-  if (!ShowsOnScreen()) {
-    error_ = std::string("cannot open the display: no screen found (SDL fell back to its ") +
-             SDL_GetCurrentVideoDriver() + " driver; is DISPLAY or WAYLAND_DISPLAY set?)";
-    return false;
+  if (started == 0) videoStarted_ = true;
+  if (started == 0 && ShowsOnScreen()) return OpenWindow();
+  const char* requested = SDL_getenv("SDL_VIDEODRIVER");
+  if (started != 0 && requested != nullptr && *requested != '\0') {
+    FailWith(
+        (std::string("cannot open the display through SDL's ") + requested + " driver").c_str());
+  } else {
+    error_ = "cannot open the display: " +
+             DescribeMissingDisplay(SDL_getenv("DISPLAY"), SDL_getenv("WAYLAND_DISPLAY"),
+                                    started != 0 ? SDL_GetError() : "");
   }
+  return false;
+}
+
+bool SdlPlatform::OpenWindow() {
   if (cursorHidden_) SDL_ShowCursor(SDL_DISABLE);
   // On X11 the surface format is fixed when the window is made, so the pixel format is
   // requested here rather than with the context.
@@ -55,7 +70,7 @@ bool SdlPlatform::CreateDemoWindow(int width, int height) {
       SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP;
   // The window is made as large as the screen too, for display servers with no window
   // manager to carry out the full-screen request.
-  SDL_Rect screen{0, 0, width, height};
+  SDL_Rect screen{0, 0, pictureWidth_, pictureHeight_};
   SDL_GetDisplayBounds(0, &screen);
   window_ = SDL_CreateWindow("OpenGL Sample", screen.x, screen.y, screen.w, screen.h, flags);
   if (window_ == nullptr) {
@@ -174,6 +189,8 @@ bool SdlPlatform::PeekMessage(Message& message) {
 void SdlPlatform::PostQuitMessage(int exitCode) { pendingQuit_ = exitCode; }
 
 long SdlPlatform::DefWindowProc(const Message&) { return 0; }  // SDL handles the rest itself
+
+std::string SdlPlatform::ProgramDirectory() const { return RunningProgramDirectory(); }
 
 void SdlPlatform::StartMixer(int mixRate, int maxChannels, unsigned flags) {
   music_.StartMixer(mixRate, maxChannels, flags);

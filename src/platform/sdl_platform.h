@@ -33,6 +33,7 @@ class SdlPlatform final : public Platform {
   void PostQuitMessage(int exitCode) override;
   long DefWindowProc(const Message& message) override;
 
+  std::string ProgramDirectory() const override;
   void StartMixer(int mixRate, int maxChannels, unsigned flags) override;
   Song* LoadSong(const char* path) override;
   void PlaySong(Song* song) override;
@@ -40,6 +41,8 @@ class SdlPlatform final : public Platform {
 
  private:
   void FailWith(const char* what);
+  // Creates the hidden full-screen window once video is up.
+  bool OpenWindow();
   void ChooseRenderTarget();
 
   bool videoStarted_ = false;

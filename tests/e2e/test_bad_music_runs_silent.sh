@@ -7,6 +7,10 @@ run_under_xvfb 800x600
 
 work=$(mktemp -d)
 trap 'chmod -R u+rwx "$work"; rm -rf "$work"' EXIT
+# A copy of the demo with no music.xm beside it: each case is only what its folder holds.
+mkdir "$work/bin"
+cp "$DEMO" "$work/bin/demo"
+DEMO=$work/bin/demo
 demo_program=$DEMO
 
 # Root reads any file whatever its mode, so for the unreadable case the demo runs without

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# A capture stopped half-way by Ctrl-C (SIGINT), by SIGTERM or by ffmpeg failing leaves no
-# video under the final name and no temporary files beside it, and stops its ffmpeg.
+# A capture stopped half-way by Ctrl-C (SIGINT), by SIGTERM, by SIGHUP (terminal closed) or by
+# ffmpeg failing leaves no video under the final name and no temporary files beside it, and
+# stops its ffmpeg.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/capture_lib.sh"
 
@@ -38,6 +39,12 @@ start_long_capture
 kill -TERM "$CAPTURE_PID"
 expect_clean_end 143
 
+start_long_capture
+encoder=$(pgrep -P "$CAPTURE_PID" -x ffmpeg) || fail "no ffmpeg under the capture"
+kill -HUP "$CAPTURE_PID"
+expect_clean_end 129
+kill -0 "$encoder" 2>/dev/null && fail "ffmpeg ($encoder) still runs after SIGHUP"
+
 # An ffmpeg that reads a few frames and then fails, as on a full disk.
 mkdir "$CHECK/failing-ffmpeg"
 printf '#!/bin/sh\nhead -c 20000000 >/dev/null\necho "ffmpeg: disk full" >&2\nexit 1\n' \
@@ -48,4 +55,4 @@ capture --out long.mp4 --seconds 120 --fps 30
 [ "$CAPTURE_STATUS" -eq 1 ] || fail "status $CAPTURE_STATUS with a failing ffmpeg"
 grep -q "ffmpeg failed with exit status 1" "$WORK/stderr" || fail "no reason: $(cat "$WORK/stderr")"
 [ -z "$(leftovers)" ] || fail "left behind after ffmpeg failed: $(leftovers)"
-echo "SIGINT: 130, SIGTERM: 143, failing ffmpeg: 1; nothing left behind"
+echo "SIGINT: 130, SIGTERM: 143, SIGHUP: 129, failing ffmpeg: 1; nothing left behind"

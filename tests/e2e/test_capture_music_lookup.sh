@@ -32,7 +32,8 @@ expect_capture() {
 }
 
 expect_capture "no music.xm anywhere" yes silent
-grep -q "no music.xm in the working directory or beside demo-capture" "$WORK/stderr" ||
+grep -q "no music.xm in the working directory ($WORK) or beside the program ($CHECK/bin/)" \
+  "$WORK/stderr" ||
   fail "the message does not say where it looked: $(cat "$WORK/stderr")"
 
 "${WRITE_TEST_MODULE}" "$CHECK/bin/music.xm"

@@ -76,13 +76,14 @@ TEST(CaptureOptions, BadNumbersAreRefusedWithTheOptionNamed) {
   for (const char* fps : {"0", "-5", "abc", "60.5", "nan", "241", "", " 30", "30x"}) {
     ExpectRefused({"--out", "v.mp4", "--fps", fps}, "--fps takes");
   }
-  for (const char* seconds : {"0", "-1", "nan", "NaN", "inf", "1e999", "x", "3601", "2s"}) {
+  for (const char* seconds : {"0", "-1", "nan", "NaN", "inf", "1e999", "x", "3601", "2s", "0x10",
+                              "0x1p4", "1e1", ".", "+", "1.2.3", " 5"}) {
     ExpectRefused({"--out", "v.mp4", "--seconds", seconds}, "--seconds takes");
   }
   for (const char* scene : {"0", "3", "one", "1.0"}) {
     ExpectRefused({"--still", "--scene", scene, "--t", "0", "--out", "f.png"}, "--scene takes");
   }
-  for (const char* t : {"-0.1", "nan", "abc", "inf"}) {
+  for (const char* t : {"-0.1", "nan", "abc", "inf", "0x1", "1e-1"}) {
     ExpectRefused({"--still", "--scene", "2", "--t", t, "--out", "f.png"}, "--t takes");
   }
   for (const char* cursor : {"800,0", "0,600", "-1,5", "5", "a,b", "1,2,3", ",", "400,"}) {

@@ -1,6 +1,8 @@
-// The progress line's wording: percent, frames, speed and time left.
+// The progress line: its wording (percent, frames, speed, time left) and how it is shown.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "capture/progress.h"
@@ -42,4 +44,38 @@ TEST(CaptureProgress, OnlyTheLastFrameShows100Percent) {
   ExpectContains(done, "4500/4500 frames");
   ExpectContains(done, "7.5x real time");
   ExpectContains(done, "0:00 left");
+}
+
+namespace {
+
+// Everything a ProgressLine printed after the updates 0, 1, ..., total and Finish.
+std::string ShownProgress(bool terminal, std::int64_t total) {
+  std::FILE* out = std::tmpfile();
+  ProgressLine progress(total, 60, out, terminal);
+  for (std::int64_t done = 0; done <= total; ++done) progress.Update(done);
+  progress.Finish();
+  std::string text(static_cast<std::size_t>(std::ftell(out)), '\0');
+  std::rewind(out);
+  text.resize(std::fread(text.data(), 1, text.size(), out));
+  std::fclose(out);
+  return text;
+}
+
+}  // namespace
+
+TEST(CaptureProgress, OnATerminalOneLineIsRewrittenInPlaceAndEndedOnce) {
+  const std::string shown = ShownProgress(true, 1000);
+  EXPECT_EQ(shown.front(), '\r');
+  EXPECT_EQ(shown.find('\n'), shown.size() - 1) << shown;
+  ExpectContains(shown, "\rdemo-capture: 100%  1000/1000 frames");
+}
+
+TEST(CaptureProgress, ElsewhereWholeLinesAreWrittenNowAndThenNeverCarriageReturns) {
+  const std::string shown = ShownProgress(false, 1000);
+  EXPECT_EQ(shown.find('\r'), std::string::npos) << shown;
+  EXPECT_EQ(shown.rfind("demo-capture:   0%  0/1000 frames", 0), 0u) << shown;
+  EXPECT_EQ(shown.back(), '\n');
+  ExpectContains(shown, "\ndemo-capture: 100%  1000/1000 frames");
+  // Not a line per frame: a log file fills with a few lines a minute, not thousands.
+  EXPECT_LT(std::count(shown.begin(), shown.end(), '\n'), 100) << shown;
 }

@@ -9,6 +9,7 @@
 
 #include "host/win_main.h"
 #include "platform/scripted_platform.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -40,7 +41,12 @@ long Count(const std::vector<std::string>& calls, const std::string& call) {
 }  // namespace
 
 TEST(WinMainLoop, StartsUpInOrderBeforeTheFirstFrame) {
+  ScratchFolder here("loop_working_directory");
+  ScratchFolder program("loop_program");
+  here.Enter();
+  const std::string song = program.Write("music.xm", "");
   ScriptedPlatform platform;
+  platform.SetProgramDirectory(program.Path());
   platform.onSwap = [&](int) { platform.QueueMessage(kEsc); };
   EXPECT_EQ(WinMain(platform), 0);
   const std::vector<std::string> expected = {"HideCursor",
@@ -48,7 +54,7 @@ TEST(WinMainLoop, StartsUpInOrderBeforeTheFirstFrame) {
                                              "CreateGLContext",
                                              "ShowDemoWindow",
                                              "StartMixer 44100 32 0",
-                                             "LoadSong music.xm",
+                                             "LoadSong " + song,
                                              "PlaySong",
                                              "Peek empty",
                                              "SwapBuffers",
@@ -56,6 +62,22 @@ TEST(WinMainLoop, StartsUpInOrderBeforeTheFirstFrame) {
   const std::vector<std::string>& calls = platform.Calls();
   ASSERT_GE(calls.size(), expected.size());
   EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + expected.size()), expected);
+}
+
+TEST(WinMainLoop, WithNoMusicAnywhereNothingIsLoadedAndTheDemoRunsSilent) {
+  ScratchFolder here("loop_no_music_here");
+  ScratchFolder program("loop_no_music_program");
+  here.Enter();
+  ScriptedPlatform platform;
+  platform.SetProgramDirectory(program.Path());
+  platform.onSwap = [&](int) { platform.QueueMessage(kEsc); };
+  EXPECT_EQ(WinMain(platform), 0);
+  const std::vector<std::string>& calls = platform.Calls();
+  EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
+                          [](const std::string& call) { return call.rfind("LoadSong", 0) == 0; }),
+            0);
+  EXPECT_EQ(Count(calls, "PlaySong null"), 1);
+  EXPECT_EQ(Count(calls, "FreeSong null"), 1);
 }
 
 TEST(WinMainLoop, EscInSceneOneShutsDownInOrderAndSceneTwoNeverDraws) {

@@ -20,6 +20,8 @@ constexpr const char* kUsage =
     "\n"
     "Renders the demo offscreen (no display or sound device needed).\n"
     "  --out FILE    the file to write; it is written beside FILE and renamed when complete\n"
+    "                (through links); - (standard output), a pipe or a device gets it\n"
+    "                streamed, a video then as fragmented MP4\n"
     "  --fps N       video frames per second, a whole number from 1 to 240 (default 60)\n"
     "  --seconds S   video length in seconds, more than 0 and at most 3600 (default 75)\n"
     "  --orbit       move the cursor slowly around so the camera travels (default: centred)\n"
@@ -39,12 +41,24 @@ bool ParseWhole(const char* text, long& value) {
   return *end == '\0' && errno == 0;
 }
 
-// A finite decimal number that fills the text, or false ("nan", "inf", "1e999" are refused).
-bool ParseFinite(const char* text, double& value) {
-  if (*text == '\0' || std::isspace(static_cast<unsigned char>(*text))) return false;
-  char* end = nullptr;
-  value = std::strtod(text, &end);
-  return *end == '\0' && std::isfinite(value);
+// True when text is a plain decimal number: an optional sign, digits, and an optional point
+// with more digits. strtod alone would also take hexadecimal ("0x10" as 16), exponents,
+// "inf" and "nan".
+bool IsPlainDecimal(const char* text) {
+  if (*text == '+' || *text == '-') ++text;
+  int digits = 0;
+  for (; std::isdigit(static_cast<unsigned char>(*text)); ++text) ++digits;
+  if (*text == '.') {
+    for (++text; std::isdigit(static_cast<unsigned char>(*text)); ++text) ++digits;
+  }
+  return *text == '\0' && digits > 0;
+}
+
+// A plain decimal number that fills the text, or false.
+bool ParseDecimal(const char* text, double& value) {
+  if (!IsPlainDecimal(text)) return false;
+  value = std::strtod(text, nullptr);
+  return std::isfinite(value);
 }
 
 bool ParseCursor(const char* text, CursorPos& cursor) {
@@ -102,7 +116,7 @@ std::string ReadOption(int argc, const char* const* argv, int& i, CaptureOptions
     given.fps = true;
   } else if (name == "--seconds") {
     double seconds = 0;
-    if (!ParseFinite(value, seconds) || seconds <= 0 || seconds > kMaxSeconds) {
+    if (!ParseDecimal(value, seconds) || seconds <= 0 || seconds > kMaxSeconds) {
       return "--seconds takes a number more than 0 and at most 3600, not " + Quoted(value);
     }
     options.seconds = seconds;
@@ -116,7 +130,7 @@ std::string ReadOption(int argc, const char* const* argv, int& i, CaptureOptions
     given.scene = true;
   } else if (name == "--t") {
     double t = 0;
-    if (!ParseFinite(value, t) || t < 0) {
+    if (!ParseDecimal(value, t) || t < 0) {
       return "--t takes a scene clock of 0 or more, not " + Quoted(value);
     }
     options.t = static_cast<float>(t);

@@ -49,10 +49,17 @@ std::string FindProgramOnPath(const std::string& name) {
 FfmpegProcess::~FfmpegProcess() { Kill(); }
 
 bool FfmpegProcess::Start(const std::string& program, const std::vector<std::string>& arguments,
-                          std::string& error) {
+                          int output, std::string& error) {
   int ends[2];
+  int soundEnds[2];
   if (pipe2(ends, O_CLOEXEC) != 0) {
     error = std::string("cannot make a pipe: ") + std::strerror(errno);
+    return false;
+  }
+  if (pipe2(soundEnds, O_CLOEXEC) != 0) {
+    error = std::string("cannot make a pipe: ") + std::strerror(errno);
+    close(ends[0]);
+    close(ends[1]);
     return false;
   }
   std::vector<char*> argv;
@@ -62,7 +69,10 @@ bool FfmpegProcess::Start(const std::string& program, const std::vector<std::str
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
+  // The output first: it was opened before the pipes, so it may sit on kSoundInput's number.
+  if (output >= 0) posix_spawn_file_actions_adddup2(&actions, output, STDOUT_FILENO);
   posix_spawn_file_actions_adddup2(&actions, ends[0], STDIN_FILENO);
+  posix_spawn_file_actions_adddup2(&actions, soundEnds[0], kSoundInput);
   posix_spawnattr_t attributes;
   posix_spawnattr_init(&attributes);
   // Our own process ignores SIGPIPE (a dead ffmpeg shows as a failed write); the child gets
@@ -78,13 +88,16 @@ bool FfmpegProcess::Start(const std::string& program, const std::vector<std::str
   posix_spawn_file_actions_destroy(&actions);
   posix_spawnattr_destroy(&attributes);
   close(ends[0]);
+  close(soundEnds[0]);
   if (failed != 0) {
     close(ends[1]);
+    close(soundEnds[1]);
     pid_ = -1;
     error = "cannot start " + program + ": " + std::strerror(failed);
     return false;
   }
   input_ = ends[1];
+  soundInput_ = soundEnds[1];
   // A pipe that holds a whole frame or so lets the next frame be drawn while ffmpeg encodes;
   // the size is only a request (the system may cap it).
   fcntl(input_, F_SETPIPE_SZ, 1 << 21);
@@ -117,9 +130,17 @@ bool FfmpegProcess::Finish(std::string& error) {
   return false;
 }
 
+int FfmpegProcess::TakeSoundInput() {
+  const int fd = soundInput_;
+  soundInput_ = -1;
+  return fd;
+}
+
 void FfmpegProcess::Kill() {
   if (input_ >= 0) close(input_);
   input_ = -1;
+  if (soundInput_ >= 0) close(soundInput_);
+  soundInput_ = -1;
   if (pid_ <= 0) return;
   kill(pid_, SIGKILL);
   WaitFor(pid_);

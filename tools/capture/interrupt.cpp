@@ -19,6 +19,11 @@ void CatchInterrupts() {
   action.sa_flags = 0;
   sigaction(SIGINT, &action, nullptr);
   sigaction(SIGTERM, &action, nullptr);
+  // A closed terminal sends SIGHUP; it ends the capture as cleanly as Ctrl-C. Under nohup
+  // (SIGHUP ignored) the capture goes on, as asked.
+  struct sigaction hangUp {};
+  sigaction(SIGHUP, nullptr, &hangUp);
+  if (hangUp.sa_handler != SIG_IGN) sigaction(SIGHUP, &action, nullptr);
   signal(SIGPIPE, SIG_IGN);
 }
 

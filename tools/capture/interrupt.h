@@ -1,5 +1,6 @@
-// Ctrl-C (SIGINT) and SIGTERM during a capture are noted rather than obeyed at once, so the
-// capture can stop its child process and remove its temporary files before it exits.
+// Ctrl-C (SIGINT), SIGTERM and SIGHUP (the terminal closed) during a capture are noted rather
+// than obeyed at once, so the capture can stop its child process and remove its temporary
+// files before it exits.
 #pragma once
 
 // Installs the handlers, and ignores SIGPIPE so that a child process that stops reading shows

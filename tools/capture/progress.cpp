@@ -35,22 +35,32 @@ std::string FormatProgress(std::int64_t done, std::int64_t total, int fps, doubl
   return text;
 }
 
-ProgressLine::ProgressLine(std::int64_t total, int fps)
-    : total_(total), fps_(fps), start_(std::chrono::steady_clock::now()), lastShown_(start_) {}
+ProgressLine::ProgressLine(std::int64_t total, int fps, std::FILE* out, bool terminal)
+    : total_(total),
+      fps_(fps),
+      out_(out),
+      terminal_(terminal),
+      start_(std::chrono::steady_clock::now()),
+      lastShown_(start_) {}
 
 void ProgressLine::Update(std::int64_t done) {
   const auto now = std::chrono::steady_clock::now();
-  if (shown_ && done < total_ && now - lastShown_ < std::chrono::milliseconds(250)) return;
+  const auto interval = terminal_ ? std::chrono::milliseconds(250) : std::chrono::seconds(5);
+  if (shown_ && done < total_ && now - lastShown_ < interval) return;
   lastShown_ = now;
   shown_ = true;
-  // Padding covers what a longer previous line left behind.
-  std::fprintf(stderr, "\rdemo-capture: %-60s",
-               FormatProgress(done, total_, fps_, WallSeconds()).c_str());
-  std::fflush(stderr);
+  const std::string line = FormatProgress(done, total_, fps_, WallSeconds());
+  if (terminal_) {
+    // Padding covers what a longer previous line left behind.
+    std::fprintf(out_, "\rdemo-capture: %-60s", line.c_str());
+  } else {
+    std::fprintf(out_, "demo-capture: %s\n", line.c_str());
+  }
+  std::fflush(out_);
 }
 
 void ProgressLine::Finish() {
-  if (shown_) std::fputc('\n', stderr);
+  if (shown_ && terminal_) std::fputc('\n', out_);
   shown_ = false;
 }
 

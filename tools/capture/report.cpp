@@ -21,7 +21,8 @@ int ReportUsageError(const std::string& message) {
   return 2;
 }
 
-int ReportInterrupted() {
-  Report("interrupted; nothing was written");
+int ReportInterrupted(bool streamed) {
+  Report(streamed ? "interrupted; the stream written so far is incomplete"
+                  : "interrupted; nothing was written");
   return 128 + InterruptSignal();
 }

@@ -11,5 +11,6 @@ void Report(const std::string& message);
 int ReportFailure(const std::string& message);
 // Reports message followed by the usage text and returns 2.
 int ReportUsageError(const std::string& message);
-// Says that nothing was written and returns 128 + the signal that interrupted us.
-int ReportInterrupted();
+// Says that nothing was written (or, when the output was streamed, that it stops short) and
+// returns 128 + the signal that interrupted us.
+int ReportInterrupted(bool streamed);

@@ -1,6 +1,8 @@
 // The still capture: one frame drawn offscreen, written as a PNG beside its final name and
-// renamed when complete.
+// renamed when complete, or streamed.
 #include "still_capture.h"
+
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -8,15 +10,15 @@
 
 #include "capture_surface.h"
 #include "host/frame.h"
-#include "pending_file.h"
+#include "output_target.h"
 #include "png_file.h"
 #include "report.h"
 #include "screen.h"
 
 int RunStillCapture(const CaptureOptions& options) {
   std::string error;
-  PendingFile still;
-  if (!still.Create(options.out, error)) return ReportUsageError(error);
+  OutputTarget still;
+  if (!still.Open(options.out, error)) return ReportUsageError(error);
 
   ScriptedPlatform platform(ScriptedPlatform::Graphics::Offscreen);
   if (!OpenFrameSurface(platform, error)) return ReportFailure("cannot draw offscreen: " + error);
@@ -24,14 +26,17 @@ int RunStillCapture(const CaptureOptions& options) {
   CaptureFrame(platform, FrameMoment{options.scene, options.t}, options.cursor, picture);
   CloseFrameSurface(platform);
 
-  std::FILE* file = std::fopen(still.TemporaryPath().c_str(), "wb");
+  const int streamCopy = still.Streamed() ? dup(still.Stream()) : -1;
+  std::FILE* file =
+      still.Streamed() ? fdopen(streamCopy, "wb") : std::fopen(still.TemporaryPath().c_str(), "wb");
   if (file == nullptr) {
-    return ReportFailure("cannot write " + still.TemporaryPath() + ": " + std::strerror(errno));
+    if (streamCopy >= 0) close(streamCopy);
+    return ReportFailure("cannot write " + still.Name() + ": " + std::strerror(errno));
   }
   const bool written = WritePng(file, picture, gResX, gResY, error);
   const bool closed = std::fclose(file) == 0;
-  if (!written) return ReportFailure("cannot write " + options.out + ": " + error);
-  if (!closed) return ReportFailure("cannot write " + options.out + ": " + std::strerror(errno));
+  if (!written) return ReportFailure("cannot write " + still.Name() + ": " + error);
+  if (!closed) return ReportFailure("cannot write " + still.Name() + ": " + std::strerror(errno));
   if (!still.Commit(error)) return ReportFailure(error);
   return 0;
 }

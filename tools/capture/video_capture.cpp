@@ -1,39 +1,45 @@
-// The video capture: checks, soundtrack, frames through ffmpeg, and the final rename.
+// The video capture: checks, frames and soundtrack streamed through ffmpeg, the final rename.
 #include "video_capture.h"
 
+#include <unistd.h>
+
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "ffmpeg_process.h"
 #include "host/frame.h"
 #include "interrupt.h"
-#include "pending_file.h"
+#include "output_target.h"
 #include "progress.h"
 #include "report.h"
 #include "screen.h"
-#include "soundtrack_file.h"
+#include "soundtrack_stream.h"
 
 namespace {
 
-// Raw RGB frames on standard input and raw float samples from a file, into H.264 (4:2:0,
+// Raw RGB frames on standard input and raw float samples on the sound pipe, into H.264 (4:2:0,
 // BT.709, the widest-played profile) and AAC in an MP4 that can start playing while it
 // downloads. AAC's encoder delay is recorded in the MP4's edit list and the last packet's
 // length, so players present exactly the samples rendered, starting with the first frame.
-std::vector<std::string> FfmpegArguments(int fps, const std::string& soundPath,
-                                         const std::string& videoPath) {
+// A stream cannot be rewound to write the index at the front, so there the MP4 is fragmented:
+// an empty index first, then self-contained fragments from each key frame on.
+std::vector<std::string> FfmpegArguments(int fps, const OutputTarget& video) {
   const std::string size = std::to_string(gResX) + "x" + std::to_string(gResY);
   // clang-format off
   return {
       "-hide_banner", "-loglevel", "error", "-nostdin",
       "-f", "rawvideo", "-pix_fmt", "rgb24", "-video_size", size,
       "-framerate", std::to_string(fps), "-i", "pipe:0",
-      "-f", "f32le", "-ar", std::to_string(kSoundRate), "-ac", "2", "-i", soundPath,
+      "-f", "f32le", "-ar", std::to_string(kSoundRate), "-ac", "2",
+      "-i", "pipe:" + std::to_string(FfmpegProcess::kSoundInput),
       "-map", "0:v:0", "-map", "1:a:0",
       "-vf", "scale=out_color_matrix=bt709:out_range=tv,format=yuv420p",
       "-colorspace", "bt709", "-color_primaries", "bt709", "-color_trc", "bt709",
       "-c:v", "libx264", "-preset", "veryfast", "-crf", "18",
       "-c:a", "aac", "-b:a", "192k",
-      "-movflags", "+faststart", "-f", "mp4", "-y", videoPath};
+      "-movflags", video.Streamed() ? "frag_keyframe+empty_moov+default_base_moof" : "+faststart",
+      "-f", "mp4", "-y", video.Streamed() ? "pipe:1" : video.TemporaryPath()};
   // clang-format on
 }
 
@@ -62,29 +68,25 @@ int RunVideoCapture(const CaptureOptions& options) {
         "(sudo apt-get install ffmpeg)");
   }
   std::string error;
-  PendingFile video;
-  PendingFile sound;
-  if (!video.Create(options.out, error) || !sound.Create(options.out + ".sound", error)) {
-    return ReportUsageError(error);
-  }
+  OutputTarget video;
+  if (!video.Open(options.out, error)) return ReportUsageError(error);
 
-  // The speed shown counts everything from here: set-up, soundtrack, frames and encoding.
+  // The speed shown counts everything from here: set-up, frames, soundtrack and encoding.
   const std::int64_t frames = VideoFrameCount(options.seconds, options.fps);
-  ProgressLine progress(frames, options.fps);
+  ProgressLine progress(frames, options.fps, stderr, isatty(STDERR_FILENO) == 1);
   ScriptedPlatform platform(ScriptedPlatform::Graphics::Offscreen);
   if (!OpenFrameSurface(platform, error)) return ReportFailure("cannot draw offscreen: " + error);
 
-  if (!WriteSoundtrack(sound.TemporaryPath(), AudioFrameCount(frames, options.fps, kSoundRate),
-                       error)) {
-    return Interrupted() ? ReportInterrupted() : ReportFailure(error);
-  }
+  const std::unique_ptr<ModuleRenderer> music = OpenSoundtrack();
 
+  // Declared before the encoder, so that on every way out the encoder is killed first, which
+  // ends any write the sound thread is blocked in, and only then is the thread joined.
+  SoundtrackWriter sound;
   FfmpegProcess encoder;
-  if (!encoder.Start(ffmpeg,
-                     FfmpegArguments(options.fps, sound.TemporaryPath(), video.TemporaryPath()),
-                     error)) {
+  if (!encoder.Start(ffmpeg, FfmpegArguments(options.fps, video), video.Stream(), error)) {
     return ReportFailure(error);
   }
+  sound.Start(*music, AudioFrameCount(frames, options.fps, kSoundRate), encoder.TakeSoundInput());
   progress.Update(0);
   const std::int64_t delivered =
       RenderVideoFrames(platform, frames, options.fps, options.orbit,
@@ -99,11 +101,15 @@ int RunVideoCapture(const CaptureOptions& options) {
 
   if (Interrupted()) {
     encoder.Kill();
-    return ReportInterrupted();
+    return ReportInterrupted(video.Streamed());
   }
+  // ffmpeg reads the sound to its end before it exits, so the sound thread is done by then.
   const bool encoded = encoder.Finish(error);
-  if (Interrupted()) return ReportInterrupted();
+  std::string soundError;
+  const bool soundWritten = sound.Join(soundError);
+  if (Interrupted()) return ReportInterrupted(video.Streamed());
   if (!encoded) return ReportFailure(error);
+  if (!soundWritten) return ReportFailure(soundError);
   if (delivered < frames) return ReportFailure("ffmpeg stopped reading frames before the end");
   if (!video.Commit(error)) return ReportFailure(error);
 
@@ -111,7 +117,7 @@ int RunVideoCapture(const CaptureOptions& options) {
   std::snprintf(summary, sizeof summary,
                 "wrote %s: %lld frames at %d fps (%.2f s) in %.1f s, "
                 "%.2fx real time",
-                options.out.c_str(), static_cast<long long>(frames), options.fps,
+                video.Name().c_str(), static_cast<long long>(frames), options.fps,
                 static_cast<double>(frames) / options.fps, progress.WallSeconds(),
                 static_cast<double>(frames) / options.fps / progress.WallSeconds());
   Report(summary);
