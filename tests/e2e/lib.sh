@@ -10,7 +10,9 @@ fail() {
 # Runs the calling script again on a fresh Xvfb screen of the given size, and stops that
 # server when the script ends. Xvfb picks a free display number itself (-displayfd) and says
 # which only once it accepts connections, so tests running at the same time or one right after
-# another never share or race for a display.
+# another never share or race for a display. -noreset: by default the server resets whenever
+# its last client leaves and drops any client that connects meanwhile, so a demo started just
+# after the previous one (and xdotool) quit found no display and exited.
 run_under_xvfb() {
   local size=$1
   shift
@@ -18,7 +20,7 @@ run_under_xvfb() {
   local number_file server_log server status=0
   number_file=$(mktemp)
   server_log=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$number_file" 2>"$server_log" &
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$number_file" 2>"$server_log" &
   server=$!
   trap 'kill "$server" 2>/dev/null || true; rm -f "$number_file" "$server_log"' EXIT
   local deadline=$((SECONDS + 30))
