@@ -20,7 +20,8 @@ run_under_xvfb() {
   local number_file server_log server status=0
   number_file=$(mktemp)
   server_log=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$number_file" 2>"$server_log" &
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset \
+    3>"$number_file" 2>"$server_log" &
   server=$!
   trap 'kill "$server" 2>/dev/null || true; rm -f "$number_file" "$server_log"' EXIT
   local deadline=$((SECONDS + 30))
