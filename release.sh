@@ -11,9 +11,9 @@ case "${1:-}" in
   *) echo "usage: ./release.sh [--no-video]" >&2; exit 2 ;;
 esac
 source scripts/setup.sh
-install_missing_packages
+install_missing_packages "${demo_packages[@]}"
 install_windows_packages
-install_packages zip
+install_missing_packages zip
 build_preset release >/dev/null
 build_preset windows >/dev/null
 rm -rf dist

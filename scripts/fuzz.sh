@@ -6,8 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz >/dev/null
+source scripts/setup.sh
+build_preset fuzz >/dev/null
 
 build=build/fuzz
 seeds=$build/seeds

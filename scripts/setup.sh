@@ -1,15 +1,26 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the demo and its tests need (only those missing), then
-# configures and builds one CMake preset. Sourced by run.sh and test.sh.
+# Installs the Debian packages a task needs (only those missing) and configures and builds
+# CMake presets with Ninja when it is there and as many jobs as the machine has cores.
+# Sourced by run.sh and test.sh.
 set -euo pipefail
 
-demo_packages=(
-  cmake g++ make pkg-config
-  libsdl2-dev libopenmpt-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri libegl-mesa0
-  libfontconfig-dev libfreetype-dev fonts-urw-base35 fonts-liberation2 libpng-dev
-  libegl-dev libx11-dev googletest libgtest-dev clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick sox ffmpeg
-)
+# What the demo needs to build and run; ./run.sh installs only these. (libpng-dev: the
+# release preset also configures the capture tool.)
+build_packages=(cmake ninja-build g++ pkg-config)
+library_packages=(libsdl2-dev libopenmpt-dev libgl-dev libglu1-mesa-dev libfontconfig-dev
+  libfreetype-dev libpng-dev)
+runtime_packages=(libgl1-mesa-dri fonts-urw-base35)
+demo_packages=("${build_packages[@]}" "${library_packages[@]}" "${runtime_packages[@]}")
+
+# What the tests need besides; ./test.sh installs these too. The fuzzer's clang runtime is
+# named after the installed clang's version, so install_fuzz_runtime adds it afterwards.
+unit_test_packages=(libgtest-dev)
+gl_test_packages=(libegl-mesa0)
+e2e_test_packages=(xvfb xauth xdotool imagemagick libx11-dev)
+capture_test_packages=(ffmpeg)
+fuzz_packages=(clang)
+test_packages=("${unit_test_packages[@]}" "${gl_test_packages[@]}" "${e2e_test_packages[@]}"
+  "${capture_test_packages[@]}" "${fuzz_packages[@]}")
 
 # The Windows leg: the cross compilers, Wine with Mesa's GL for 32-bit programs, and what
 # `apt-get source libopenmpt` needs. The 64-bit Wine and compiler run the Windows tests on
@@ -24,33 +35,116 @@ windows_packages=(
 # as the Windows leg's (install_windows_packages adds it).
 web_packages=(emscripten chromium nodejs npm dpkg-dev)
 
-install_web_packages() {
-  install_packages "${web_packages[@]}"
+package_lists_fresh=""
+
+# Runs apt-get as root (through sudo otherwise), waiting for another apt run's lock.
+apt_get() {
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get -o DPkg::Lock::Timeout=600 -o Acquire::Retries=3 "$@"
 }
 
+is_installed() {
+  [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" = "install ok installed" ]
+}
+
+refresh_package_lists() {
+  [ -n "$package_lists_fresh" ] && return 0
+  apt_get update -qq
+  package_lists_fresh=1
+}
+
+# Installs those of the named packages that are missing.
 install_missing_packages() {
-  install_packages "${demo_packages[@]}"
+  local missing=()
+  local package
+  for package in "$@"; do
+    is_installed "$package" || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  refresh_package_lists
+  apt_get install -y -qq "${missing[@]}"
+}
+
+# True when clang can link a libFuzzer target with the sanitizers the fuzz preset uses.
+fuzzer_links() {
+  local program status=0
+  program=$(mktemp)
+  echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }' |
+    clang++ -x c++ -fsanitize=fuzzer,address,undefined - -o "$program" 2>/dev/null || status=1
+  rm -f "$program"
+  return $status
+}
+
+# Makes libFuzzer available to the installed clang; fails when no package provides it.
+install_fuzz_runtime() {
+  fuzzer_links && return 0
+  local major package
+  major=$(clang -dumpversion | cut -d. -f1)
+  package=libclang-rt-$major-dev
+  refresh_package_lists
+  apt-cache show "$package" >/dev/null 2>&1 || return 1
+  install_missing_packages "$package"
+  fuzzer_links
+}
+
+# Build and test in parallel on every core, unless the caller chose otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
+
+# Configures a preset: with Ninja when it is installed, unless the build folder was first
+# configured with another generator (CMake keeps a folder's generator).
+configure_preset() {
+  local preset=$1
+  local cache=build/$preset/CMakeCache.txt
+  if command -v ninja >/dev/null &&
+    { [ ! -f "$cache" ] || grep -q "^CMAKE_GENERATOR:INTERNAL=Ninja$" "$cache"; }; then
+    CMAKE_GENERATOR=Ninja cmake --preset "$preset" >/dev/null
+  else
+    cmake --preset "$preset" >/dev/null
+  fi
+}
+
+# Configures and builds a preset; any further arguments name the only targets to build.
+build_preset() {
+  local preset=$1
+  shift
+  configure_preset "$preset"
+  if [ $# -gt 0 ]; then
+    cmake --build --preset "$preset" --target "$@"
+  else
+    cmake --build --preset "$preset"
+  fi
 }
 
 # Adds the i386 architecture and a deb-src twin of the Debian entry (for Debian's libopenmpt
 # source package), both only once, then installs the Windows leg's missing packages.
 install_windows_packages() {
+  local changed=0
   local sudo=()
   [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-  local updated=0
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     "${sudo[@]}" dpkg --add-architecture i386
-    updated=1
+    package_lists_fresh=""
+    changed=1
   fi
   local sources=/etc/apt/sources.list.d/debian.sources
   local source_twin=/etc/apt/sources.list.d/demo-deb-src.sources
   if [ -f "$sources" ] && [ ! -f "$source_twin" ] &&
     ! grep -rqs '^Types:.*deb-src\|^deb-src' /etc/apt/sources.list /etc/apt/sources.list.d/; then
     sed 's/^Types: deb$/Types: deb-src/' "$sources" | "${sudo[@]}" tee "$source_twin" >/dev/null
-    updated=1
+    package_lists_fresh=""
+    changed=1
   fi
-  [ $updated -eq 1 ] && "${sudo[@]}" apt-get update -qq
-  install_packages "${windows_packages[@]}"
+  # `apt-get source` needs the new source lists even when every package is installed.
+  [ "$changed" -eq 0 ] || refresh_package_lists
+  install_missing_packages "${windows_packages[@]}"
+}
+
+install_web_packages() {
+  install_missing_packages "${web_packages[@]}"
 }
 
 # The preset whose tests run under Wine here: the 32-bit program where the kernel runs 32-bit
@@ -61,27 +155,4 @@ windows_test_preset() {
   else
     echo windows64
   fi
-}
-
-install_packages() {
-  local missing=()
-  local package
-  for package in "$@"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-      missing+=("$package")
-    fi
-  done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing: ${missing[*]}"
-  local sudo=()
-  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq \
-    "${missing[@]}"
-}
-
-build_preset() {
-  local preset=$1
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset"
 }

@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Soak run: the real demo under Xvfb for MINUTES (default 10) in scene 2, with the mouse
 # moving all the time. Samples resident memory every 5 s and reports its growth after the
-# first minute and the longest gap between two frames. Needs a release build (./run.sh or
-# ./test.sh once). Usage: scripts/soak.sh [MINUTES] [CSV_FILE]
+# first minute and the longest gap between two frames. Needs a release build of everything
+# (cmake --build --preset release). Usage: scripts/soak.sh [MINUTES] [CSV_FILE]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 minutes=${1:-10}
 csv=${2:-build/soak.csv}
 build=build/release
 [ -x "$build/demo" ] && [ -f "$build/libframe_probe.so" ] ||
-  { echo "soak: build the release preset first (./test.sh)" >&2; exit 2; }
+  { echo "soak: build the release preset first (cmake --build --preset release)" >&2; exit 2; }
 
 if [ -z "${SOAK_UNDER_XVFB:-}" ]; then
   SOAK_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 800x600x24" bash "$0" "$minutes" "$csv"

@@ -3,7 +3,9 @@
 # demo-capture runs in $WORK; the test keeps what it derives in $CHECK.
 WORK=$(mktemp -d)
 CHECK=$(mktemp -d)
-trap 'rm -rf "$WORK" "$CHECK"' EXIT
+# Only the test's own shell cleans up: a subshell killed before it runs its command (a
+# background capture stopped early) would run this trap too and take the folders away.
+trap '[ "$BASHPID" != $$ ] || rm -rf "$WORK" "$CHECK"' EXIT
 
 # Runs demo-capture in $WORK without a display, with PATH set to $CAPTURE_PATH if that is
 # set; stderr goes to $WORK/stderr. Sets CAPTURE_STATUS.

@@ -1,5 +1,5 @@
 # Shared steps of the end-to-end tests: run the real demo on an Xvfb screen and watch it.
-# Each test script runs itself again inside xvfb-run (see run_under_xvfb).
+# Each test script runs itself again on its own Xvfb server (see run_under_xvfb).
 set -euo pipefail
 
 # Deadlines of the waits below are multiplied by this (a program under Wine starts and stops
@@ -11,13 +11,33 @@ fail() {
   exit 1
 }
 
-# Re-executes the calling script under a fresh Xvfb screen of the given size.
+# Runs the calling script again on a fresh Xvfb screen of the given size, and stops that
+# server when the script ends. Xvfb picks a free display number itself (-displayfd) and says
+# which only once it accepts connections, so tests running at the same time or one right after
+# another never share or race for a display. -noreset: by default the server resets whenever
+# its last client leaves and drops any client that connects meanwhile, so a demo started just
+# after the previous one (and xdotool) quit found no display and exited.
 run_under_xvfb() {
   local size=$1
   shift
-  if [ -z "${E2E_UNDER_XVFB:-}" ]; then
-    E2E_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 ${size}x24" bash "$0" "$@"
-  fi
+  [ -n "${E2E_UNDER_XVFB:-}" ] && return 0
+  local number_file server_log server status=0
+  number_file=$(mktemp)
+  server_log=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset \
+    3>"$number_file" 2>"$server_log" &
+  server=$!
+  trap 'kill "$server" 2>/dev/null || true; rm -f "$number_file" "$server_log"' EXIT
+  local deadline=$((SECONDS + 30))
+  until [ "$(wc -l <"$number_file")" -ge 1 ]; do
+    kill -0 "$server" 2>/dev/null || fail "Xvfb did not start: $(cat "$server_log")"
+    [ $SECONDS -le $deadline ] || fail "Xvfb not ready after 30 s: $(cat "$server_log")"
+    sleep 0.05
+  done
+  E2E_UNDER_XVFB=1 DISPLAY=":$(cat "$number_file")" bash "$0" "$@" || status=$?
+  kill "$server"
+  wait "$server" || true
+  exit "$status"
 }
 
 # Starts the demo with arguments $@ in the background from the build folder (where music.xm
@@ -27,17 +47,39 @@ start_demo() {
   DEMO_PID=$!
 }
 
-# Waits up to $1 seconds for the demo's window to be mapped; prints its id.
+# Waits up to $1 seconds for the demo's own window to be mapped; sets DEMO_WINDOW to its id and
+# prints it. (A window of an earlier demo on the same screen may still be there for a moment,
+# so the window is looked up by the demo's process; under Wine the started script execs Wine,
+# which keeps that process.)
 wait_for_window() {
   local deadline=$((SECONDS + $1 * WAIT_FACTOR))
-  local id=""
+  DEMO_WINDOW=""
   while [ $SECONDS -le $deadline ]; do
-    id=$(xdotool search --onlyvisible --name "OpenGL Sample" 2>/dev/null | head -n 1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    kill -0 "$DEMO_PID" 2>/dev/null || fail "the demo exited before showing its window"
+    DEMO_WINDOW=$(xdotool search --all --onlyvisible --pid "$DEMO_PID" --name "OpenGL Sample" \
+      2>/dev/null | head -n 1 || true)
+    [ -n "$DEMO_WINDOW" ] && { echo "$DEMO_WINDOW"; return 0; }
+    kill -0 "$DEMO_PID" 2>/dev/null ||
+      fail "the demo exited before showing its window: $(demo_exit_report)"
     sleep 0.1
   done
   fail "no demo window after $1 s"
+}
+
+# Waits up to $3 seconds until file $1 holds the text $2; fails if the demo exits first.
+wait_for_text() {
+  local deadline=$((SECONDS + $3 * WAIT_FACTOR))
+  until grep -qF "$2" "$1" 2>/dev/null; do
+    kill -0 "$DEMO_PID" 2>/dev/null || fail "the demo exited before saying \"$2\""
+    [ $SECONDS -le $deadline ] || fail "no \"$2\" from the demo after $3 s"
+    sleep 0.1
+  done
+}
+
+# Says how the exited demo ended: its exit status and what it wrote to $DEMO_STDERR if set.
+demo_exit_report() {
+  local status=0
+  wait "$DEMO_PID" || status=$?
+  echo "exit status $status${DEMO_STDERR:+, stderr: $(cat "$DEMO_STDERR" 2>/dev/null)}"
 }
 
 # Waits up to $1 seconds for the demo to exit; fails if it is still running. Sets DEMO_STATUS.

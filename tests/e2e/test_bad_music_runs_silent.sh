@@ -37,16 +37,17 @@ run_demo_in() {
   else
     export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$capture"
   fi
-  DEMO_BUILD_DIR=$folder start_demo 2>"$folder/stderr"
-  wait_for_window 5 >/dev/null
+  DEMO_STDERR=$folder/stderr
+  DEMO_BUILD_DIR=$folder start_demo 2>"$DEMO_STDERR"
+  wait_for_window 30
   if [ "$expect" = no-device ]; then
-    sleep 1
+    wait_for_text "$DEMO_STDERR" "no music" 30
   else
     wait_for_bytes "$capture" $((bytes_per_second / 2)) 30  # half a second of output
   fi
   kill -0 "$DEMO_PID" 2>/dev/null || fail "$folder: the demo exited by itself"
   xdotool key Escape
-  wait_for_exit 2
+  wait_for_exit 10
   [ "$DEMO_STATUS" -eq 0 ] || fail "$folder: exit status $DEMO_STATUS after Esc"
   if [ "$expect" = silent ]; then
     all_silent "$capture" || fail "$folder: the sound device got sound"

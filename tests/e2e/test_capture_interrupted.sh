@@ -6,7 +6,10 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/capture_lib.sh"
 
 # Starts a long capture in the background; sets CAPTURE_PID once frames are being written.
+# The last capture's stderr goes first: its progress lines would pass for this one's, and the
+# signal meant for demo-capture would hit the shell still starting it.
 start_long_capture() {
+  rm -f "$WORK/stderr"
   (cd "$WORK" && exec env -u DISPLAY "${DEMO_CAPTURE}" \
     --out long.mp4 --seconds 120 --fps 30 2>"$WORK/stderr") &
   CAPTURE_PID=$!

@@ -12,10 +12,10 @@ trap 'rm -rf "$work"' EXIT
 run_in() {
   export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$1/capture.f32"
   DEMO_BUILD_DIR=$1 start_demo 2>"$1/stderr"
-  wait_for_window 5 >/dev/null
+  wait_for_window 30
   wait_for_bytes "$1/capture.f32" $((bytes_per_second / 2)) 30
   xdotool key Escape
-  wait_for_exit 2
+  wait_for_exit 10
   [ "$DEMO_STATUS" -eq 0 ] || fail "$1: exit status $DEMO_STATUS after Esc"
 }
 

@@ -5,8 +5,8 @@ source "$(dirname "$0")/lib.sh"
 run_under_xvfb 1280x1024
 
 start_demo
-wait_for_window 2 >/dev/null
-wait_for_pixel 2 640 512 255,255,255
+wait_for_window 30
+wait_for_pixel 10 640 512 255,255,255
 for point in "0 32" "1279 32" "0 991" "1279 991" "640 40"; do
   set -- $point
   # Scene 1's cubes may cover a picture pixel, but never in the bars' black.
@@ -17,6 +17,6 @@ for point in "640 0" "0 31" "1279 992" "640 1023"; do
   [ "$(screen_pixel "$1" "$2")" = 0,0,0 ] || fail "bar pixel ($1, $2) is not black"
 done
 xdotool key Escape
-wait_for_exit 1
+wait_for_exit 10
 [ "$DEMO_STATUS" -eq 0 ] || fail "exit status $DEMO_STATUS after Esc"
 echo "picture centred at 4:3 with black bars"

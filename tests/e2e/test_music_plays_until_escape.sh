@@ -11,10 +11,10 @@ capture="$work/capture.f32"
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$capture"
 
 start_demo
-wait_for_window 5 >/dev/null
+wait_for_window 30
 wait_for_bytes "$capture" $((3 * bytes_per_second)) 30
 xdotool key Escape
-wait_for_exit 2
+wait_for_exit 10
 [ "$DEMO_STATUS" -eq 0 ] || fail "exit status $DEMO_STATUS after Esc"
 
 size=$(stat -c %s "$capture")

@@ -10,9 +10,9 @@ trap 'rm -rf "$work"' EXIT
 export SDL_AUDIODRIVER=alsa ALSA_CONFIG_PATH="$work/asound.conf"
 
 start_demo 2>"$work/stderr"
-wait_for_window 5 >/dev/null
+wait_for_window 30
 xdotool key Escape
-wait_for_exit 2
+wait_for_exit 10
 [ "$DEMO_STATUS" -eq 0 ] || fail "exit status $DEMO_STATUS after Esc: $(cat "$work/stderr")"
 [ "$(wc -l <"$work/stderr")" -eq 1 ] || fail "not one line: $(cat "$work/stderr")"
 grep -q "^demo: no music: cannot open a sound device through SDL's alsa driver" "$work/stderr" ||

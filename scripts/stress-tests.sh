@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Runs the test suite over and over with every core kept busy, to catch tests that depend on
+# timing: each test outside the end-to-end suite 15 times, each end-to-end test 4 times, each
+# until its first failure. Builds the ci preset first. The summary is in the last lines; the
+# exit status is non-zero when any run of any test failed.
+# Usage: scripts/stress-tests.sh [NON_E2E_RUNS [E2E_RUNS]]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+non_e2e_runs=${1:-15}
+e2e_runs=${2:-4}
+source scripts/setup.sh
+build_preset ci >/dev/null
+
+# One spinning shell per core, stopped however this script ends.
+loads=()
+stop_loads() {
+  [ ${#loads[@]} -eq 0 ] || kill "${loads[@]}" 2>/dev/null || true
+}
+trap stop_loads EXIT
+for _ in $(seq "$(nproc)"); do
+  (while :; do :; done) &
+  loads+=($!)
+done
+
+summary=()
+failed=0
+# Runs the tests that ctest selects with the arguments after $1, $1 times each, logging to
+# build/ci/stress-$2.log; adds its result and any failed tests to the summary.
+stress() {
+  local runs=$1 name=$2 status=0
+  shift 2
+  local log=build/ci/stress-$name.log
+  echo "== $name: each test up to ${runs} times (ctest $*), ${#loads[@]} busy loads; log: $log"
+  ctest --preset ci "$@" --repeat "until-fail:$runs" >"$log" 2>&1 || status=$?
+  summary+=("$name, ${runs}x each: $(grep -E "tests passed|No tests were found" "$log" | tail -n 1)")
+  if [ "$status" -ne 0 ]; then
+    failed=1
+    summary+=("$(sed -n '/The following tests FAILED:/,/Errors while running CTest/p' "$log" |
+      grep -vE "^The following|^Errors")")
+  fi
+}
+stress "$non_e2e_runs" non-e2e --label-exclude e2e
+stress "$e2e_runs" e2e --label-regex e2e
+stop_loads
+
+echo "--- stress summary: ${#loads[@]} busy loads on $(nproc) cores, $((SECONDS / 60)) min"
+printf '%s\n' "${summary[@]}"
+if [ "$failed" -ne 0 ]; then
+  echo "stress: FAILED"
+  exit 1
+fi
+echo "stress: PASSED"
