@@ -45,8 +45,14 @@ apt_get() {
     apt-get -o DPkg::Lock::Timeout=600 -o Acquire::Retries=3 "$@"
 }
 
+# A name without ":arch" means the machine's own architecture (or an architecture-free package);
+# a package installed for another architecture too must not hide a missing native one.
 is_installed() {
-  [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" = "install ok installed" ]
+  local name=${1%%:*}
+  local arch=${1#*:}
+  [ "$arch" = "$1" ] && arch=$(dpkg --print-architecture)
+  dpkg-query -W -f='${Status} ${Architecture}\n' "$name" 2>/dev/null |
+    grep -qE "^install ok installed ($arch|all)$"
 }
 
 refresh_package_lists() {
