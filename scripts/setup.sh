@@ -33,7 +33,7 @@ windows_packages=(
 # The web leg: emscripten (Debian's, offline), Chromium to run the page headless, and node
 # with npm for the tests' puppeteer-core. Its libopenmpt comes from the same deb-src entry
 # as the Windows leg's (install_windows_packages adds it).
-web_packages=(emscripten chromium nodejs npm dpkg-dev)
+web_packages=(emscripten chromium dpkg-dev)
 
 package_lists_fresh=""
 
@@ -149,8 +149,13 @@ install_windows_packages() {
   install_missing_packages "${windows_packages[@]}"
 }
 
+# Node.js and npm come from Debian unless the machine already has them (another vendor's
+# nodejs bundles npm and conflicts with Debian's npm package).
 install_web_packages() {
-  install_missing_packages "${web_packages[@]}"
+  local node_packages=()
+  command -v node >/dev/null || node_packages+=(nodejs)
+  command -v npm >/dev/null || node_packages+=(npm)
+  install_missing_packages "${web_packages[@]}" "${node_packages[@]}"
 }
 
 # The preset whose tests run under Wine here: the 32-bit program where the kernel runs 32-bit
