@@ -17,6 +17,17 @@ openmpt_module* DecodeModule(const std::uint8_t* bytes, std::size_t size, std::s
   return module;
 }
 
+openmpt_module* LoadModuleFile(const char* path, std::string& why) {
+  std::vector<std::uint8_t> bytes;
+  if (!ReadModuleFile(path, bytes, why)) return nullptr;
+  std::string reason;
+  openmpt_module* module = DecodeModule(bytes.data(), bytes.size(), reason);
+  if (module == nullptr) {
+    why = std::string(path) + " is not a module libopenmpt can play (" + reason + ")";
+  }
+  return module;
+}
+
 void RenderStereo(openmpt_module* module, int rate, float* out, std::size_t frames) {
   std::size_t done = 0;
   while (module != nullptr && done < frames) {

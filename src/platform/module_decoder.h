@@ -17,6 +17,11 @@ bool ReadModuleFile(const char* path, std::vector<std::uint8_t>& bytes, std::str
 // with libopenmpt's reason in why, when the bytes hold no module it can play.
 openmpt_module* DecodeModule(const std::uint8_t* bytes, std::size_t size, std::string& why);
 
+// Reads and decodes the module file at path, as the demo's music players load their song.
+// Returns nullptr, with a line for the viewer in why, when the file cannot be read or holds
+// no module libopenmpt can play.
+openmpt_module* LoadModuleFile(const char* path, std::string& why);
+
 // Renders the next frames of interleaved float stereo at rate; silence where the module has
 // nothing (more) to play.
 void RenderStereo(openmpt_module* module, int rate, float* out, std::size_t frames);

@@ -1,4 +1,5 @@
-// Reading a module file whole: every byte as it is on disk, and a reason for what cannot be read.
+// Reading a module file whole (every byte as it is on disk, and a reason for what cannot be
+// read), and the line a failed load gives.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -45,4 +46,22 @@ TEST(ModuleFile, WhatCannotBeReadIsRefusedWithItsName) {
   EXPECT_FALSE(ReadModuleFile(directory.c_str(), bytes, why));
   EXPECT_NE(why.find(directory), std::string::npos) << why;
   EXPECT_TRUE(bytes.empty());
+}
+
+// Loading a good module is covered by the players' tests; here, what the viewer is told.
+TEST(ModuleFile, LoadingSaysWhichFileFailedAndWhy) {
+  ScratchFolder folder("module_file_load");
+  const std::string text = folder.Path() + "/notes.xm";
+  std::ofstream(text) << "not a module at all\n";
+  std::string why;
+  EXPECT_EQ(LoadModuleFile(text.c_str(), why), nullptr);
+  ASSERT_FALSE(why.empty());
+  EXPECT_EQ(why.rfind(text + " is not a module libopenmpt can play (", 0), 0u) << why;
+  EXPECT_EQ(why.back(), ')') << why;
+
+  const std::string missing = folder.Path() + "/missing.xm";
+  why.clear();
+  EXPECT_EQ(LoadModuleFile(missing.c_str(), why), nullptr);
+  EXPECT_NE(why.find(missing), std::string::npos) << why;
+  EXPECT_EQ(why.find("is not a module"), std::string::npos) << why;
 }

@@ -2,10 +2,8 @@
 // callback as float stereo.
 #include "module_player.h"
 
-#include <cstdint>
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "platform/module_decoder.h"
 #include "quiet_stderr.h"
@@ -67,15 +65,10 @@ void ModulePlayer::StartMixer(int mixRate, int, unsigned) {
 }
 
 Song* ModulePlayer::LoadSong(const char* path) {
-  std::vector<std::uint8_t> bytes;
   std::string why;
-  if (!ReadModuleFile(path, bytes, why)) {
-    ReportNoSound(why);
-    return nullptr;
-  }
-  openmpt_module* module = DecodeModule(bytes.data(), bytes.size(), why);
+  openmpt_module* module = LoadModuleFile(path, why);
   if (module == nullptr) {
-    ReportNoSound(std::string(path) + " is not a module libopenmpt can play (" + why + ")");
+    ReportNoSound(why);
     return nullptr;
   }
   return new Song{module};

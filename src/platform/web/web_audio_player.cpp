@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "platform/module_decoder.h"
 
@@ -66,15 +65,10 @@ void WebAudioPlayer::StartMixer(int mixRate, int, unsigned) {
 }
 
 Song* WebAudioPlayer::LoadSong(const char* path) {
-  std::vector<std::uint8_t> bytes;
   std::string why;
-  if (!ReadModuleFile(path, bytes, why)) {
-    ReportNoSound(why);
-    return nullptr;
-  }
-  openmpt_module* module = DecodeModule(bytes.data(), bytes.size(), why);
+  openmpt_module* module = LoadModuleFile(path, why);
   if (module == nullptr) {
-    ReportNoSound(std::string(path) + " is not a module libopenmpt can play (" + why + ")");
+    ReportNoSound(why);
     return nullptr;
   }
   return new Song{module};

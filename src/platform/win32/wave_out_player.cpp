@@ -77,15 +77,10 @@ void WaveOutPlayer::StartMixer(int mixRate, int, unsigned) {
 }
 
 Song* WaveOutPlayer::LoadSong(const char* path) {
-  std::vector<std::uint8_t> bytes;
   std::string why;
-  if (!ReadModuleFile(path, bytes, why)) {
-    ReportNoSound(why);
-    return nullptr;
-  }
-  openmpt_module* module = DecodeModule(bytes.data(), bytes.size(), why);
+  openmpt_module* module = LoadModuleFile(path, why);
   if (module == nullptr) {
-    ReportNoSound(std::string(path) + " is not a module libopenmpt can play (" + why + ")");
+    ReportNoSound(why);
     return nullptr;
   }
   return new Song{module};
