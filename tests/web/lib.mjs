@@ -9,7 +9,8 @@ import path from 'node:path';
 import zlib from 'node:zlib';
 
 // puppeteer-core is installed by npm into the build folder (WEB_TEST_DEPS), not beside us.
-const puppeteer = createRequire(path.join(process.env.WEB_TEST_DEPS, 'package.json'))(
+// The folders may be given relative to the working directory.
+const puppeteer = createRequire(path.resolve(process.env.WEB_TEST_DEPS, 'package.json'))(
     'puppeteer-core');
 
 export const pageDir = process.env.DEMO_WEB_DIR;
