@@ -2,23 +2,15 @@
 // callback as float stereo.
 #include "module_player.h"
 
-#include <cstdio>
 #include <string>
 
 #include "platform/module_decoder.h"
+#include "platform/song.h"
 #include "quiet_stderr.h"
-
-struct Song {
-  openmpt_module* module;
-};
 
 namespace {
 
 constexpr int kChannels = 2;
-
-void ReportNoSound(const std::string& why) {
-  std::fprintf(stderr, "demo: no music: %s\n", why.c_str());
-}
 
 }  // namespace
 
@@ -64,15 +56,7 @@ void ModulePlayer::StartMixer(int mixRate, int, unsigned) {
   mixRate_ = mixRate;
 }
 
-Song* ModulePlayer::LoadSong(const char* path) {
-  std::string why;
-  openmpt_module* module = LoadModuleFile(path, why);
-  if (module == nullptr) {
-    ReportNoSound(why);
-    return nullptr;
-  }
-  return new Song{module};
-}
+Song* ModulePlayer::LoadSong(const char* path) { return LoadSongFile(path); }
 
 void ModulePlayer::PlaySong(Song* song) {
   if (song == nullptr || device_ == 0) return;
@@ -92,8 +76,7 @@ void ModulePlayer::FreeSong(Song* song) {
     // Every callback reads playing_ under the lock, so none can reach the song any more.
     if (playing) SDL_PauseAudioDevice(device_, 1);
   }
-  FreeModule(song->module);
-  delete song;
+  DeleteSong(song);
 }
 
 // Runs on SDL's audio thread with the device lock held.

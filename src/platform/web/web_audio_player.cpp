@@ -9,16 +9,9 @@
 #include <string>
 
 #include "platform/module_decoder.h"
-
-struct Song {
-  openmpt_module* module;
-};
+#include "platform/song.h"
 
 namespace {
-
-void ReportNoSound(const std::string& why) {
-  std::fprintf(stderr, "demo: no music: %s\n", why.c_str());
-}
 
 // clang-format off
 // Connects a script processor node whose callback has the player fill `samples` and copies
@@ -64,15 +57,7 @@ void WebAudioPlayer::StartMixer(int mixRate, int, unsigned) {
   connected_ = true;
 }
 
-Song* WebAudioPlayer::LoadSong(const char* path) {
-  std::string why;
-  openmpt_module* module = LoadModuleFile(path, why);
-  if (module == nullptr) {
-    ReportNoSound(why);
-    return nullptr;
-  }
-  return new Song{module};
-}
+Song* WebAudioPlayer::LoadSong(const char* path) { return LoadSongFile(path); }
 
 void WebAudioPlayer::PlaySong(Song* song) {
   if (song != nullptr && connected_) playing_ = song;
@@ -81,8 +66,7 @@ void WebAudioPlayer::PlaySong(Song* song) {
 void WebAudioPlayer::FreeSong(Song* song) {
   if (song == nullptr) return;
   if (playing_ == song) playing_ = nullptr;
-  FreeModule(song->module);
-  delete song;
+  DeleteSong(song);
 }
 
 void WebAudioPlayer::Fill(float* out, int frames) {

@@ -4,22 +4,14 @@
 
 #include <mmreg.h>
 
-#include <cstdio>
 #include <string>
 
 #include "platform/module_decoder.h"
-
-struct Song {
-  openmpt_module* module;
-};
+#include "platform/song.h"
 
 namespace {
 
 constexpr int kChannels = 2;
-
-void ReportNoSound(const std::string& why) {
-  std::fprintf(stderr, "demo: no music: %s\n", why.c_str());
-}
 
 std::string WaveOutErrorText(MMRESULT result) {
   char text[MAXERRORLENGTH] = {};
@@ -76,15 +68,7 @@ void WaveOutPlayer::StartMixer(int mixRate, int, unsigned) {
   }
 }
 
-Song* WaveOutPlayer::LoadSong(const char* path) {
-  std::string why;
-  openmpt_module* module = LoadModuleFile(path, why);
-  if (module == nullptr) {
-    ReportNoSound(why);
-    return nullptr;
-  }
-  return new Song{module};
-}
+Song* WaveOutPlayer::LoadSong(const char* path) { return LoadSongFile(path); }
 
 void WaveOutPlayer::PlaySong(Song* song) {
   if (song == nullptr || device_ == nullptr) return;
@@ -110,8 +94,7 @@ void WaveOutPlayer::FreeSong(Song* song) {
     }
     if (wasPlaying) waveOutPause(device_);
   }
-  FreeModule(song->module);
-  delete song;
+  DeleteSong(song);
 }
 
 // Renders the next chunk into a buffer and queues it; silence when no song plays.

@@ -1,0 +1,25 @@
+// Loading and freeing songs, and the line a player gives when there is no music.
+#include "song.h"
+
+#include <cstdio>
+
+#include "module_decoder.h"
+
+void ReportNoSound(const std::string& why) {
+  std::fprintf(stderr, "demo: no music: %s\n", why.c_str());
+}
+
+Song* LoadSongFile(const char* path) {
+  std::string why;
+  openmpt_module* module = LoadModuleFile(path, why);
+  if (module == nullptr) {
+    ReportNoSound(why);
+    return nullptr;
+  }
+  return new Song{module};
+}
+
+void DeleteSong(Song* song) {
+  FreeModule(song->module);
+  delete song;
+}
