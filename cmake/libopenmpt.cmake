@@ -1,7 +1,8 @@
 # libopenmpt for the Windows and web builds: Debian's source package, fetched with `apt-get source`
 # and built by cmake/libopenmpt/ as a static library with this build's cross compiler. Both
 # are cached outside the build folder (DEMO_DEPS_CACHE, else ~/.cache/demo-deps), keyed by
-# source version and compiler version, so fresh clones on the same machine build it once.
+# source version, compiler version and compile flags, so fresh clones on the same machine build
+# it once.
 # Defines the imported target openmpt_static.
 
 if(DEFINED ENV{DEMO_DEPS_CACHE})
@@ -27,12 +28,16 @@ endif()
 execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpmachine
   OUTPUT_VARIABLE compiler_target OUTPUT_STRIP_TRAILING_WHITESPACE)
 set(openmpt_source "${deps_cache}/libopenmpt-${openmpt_version}-source")
+# The toolchain's flags (the 32-bit Windows build's SSE2 arithmetic) apply to the library too.
 # Emscripten leaves C++ exceptions off unless asked, and libopenmpt reports bad input with them.
-set(openmpt_cxx_flags "")
+set(openmpt_cxx_flags "${CMAKE_CXX_FLAGS}")
 if(EMSCRIPTEN)
-  set(openmpt_cxx_flags "-fexceptions")
+  string(APPEND openmpt_cxx_flags " -fexceptions")
 endif()
-set(openmpt_prefix "${deps_cache}/libopenmpt-${openmpt_version}-${compiler_target}-gcc-${compiler_version}")
+string(STRIP "${openmpt_cxx_flags}" openmpt_cxx_flags)
+string(MD5 flags_key "${openmpt_cxx_flags}")
+string(SUBSTRING "${flags_key}" 0 8 flags_key)
+set(openmpt_prefix "${deps_cache}/libopenmpt-${openmpt_version}-${compiler_target}-gcc-${compiler_version}-${flags_key}")
 
 # Each step works in a scratch folder and renames it into place when it is complete, so an
 # interrupted run never leaves a half-made cache entry behind.
