@@ -1,7 +1,7 @@
 // Parsing the demo's command line. Without options the demo runs full screen as it always has.
 #include "demo_options.h"
 
-#include <cstdio>
+#include "platform/user_text.h"
 
 namespace {
 
@@ -40,9 +40,9 @@ const char* DemoUsage() { return kUsage; }
 
 int ReportDemoOptions(const DemoOptions& options) {
   if (options.outcome == DemoOptions::Outcome::Help) {
-    std::fputs(kUsage, stdout);
+    TellUser(TextStream::Output, kUsage);
     return 0;
   }
-  std::fprintf(stderr, "demo: %s\n%s", options.error.c_str(), kUsage);
+  TellUser(TextStream::Error, "demo: " + options.error + "\n" + kUsage);
   return 2;
 }

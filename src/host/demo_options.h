@@ -15,6 +15,6 @@ DemoOptions ParseDemoOptions(int argc, const char* const* argv);
 // The usage text, ending in a newline.
 const char* DemoUsage();
 
-// Prints what a Help or Error outcome asks for (the usage on standard output, or the error
-// and the usage on standard error) and returns the exit code: 0 for Help, 2 for Error.
+// Tells the user what a Help or Error outcome asks for (the usage on standard output, or the
+// error and the usage on standard error) and returns the exit code: 0 for Help, 2 for Error.
 int ReportDemoOptions(const DemoOptions& options);

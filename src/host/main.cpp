@@ -7,5 +7,5 @@ int main(int argc, char** argv) {
   const DemoOptions options = ParseDemoOptions(argc, argv);
   if (options.outcome != DemoOptions::Outcome::Run) return ReportDemoOptions(options);
   SdlPlatform platform(options.windowed ? WindowMode::Windowed : WindowMode::FullScreen);
-  return WinMain(platform);
+  return host::WinMain(platform);
 }

@@ -1,18 +1,17 @@
 // Start-up order, the message handler and shutdown order around the scenes' loop.
 #include "win_main.h"
 
-#include <cstdio>
-
 #include "frame.h"
 #include "gl_context.h"
 #include "music/soundtrack.h"
+#include "platform/user_text.h"
 #include "scene_loop.h"
 #include "screen.h"
 
 namespace {
 
 int Fail(const DemoWindow& window) {
-  std::fprintf(stderr, "demo: %s\n", window.ErrorText().c_str());
+  TellUser(TextStream::Error, "demo: " + window.ErrorText() + "\n");
   return 1;
 }
 
@@ -31,7 +30,7 @@ long WndProc(ClockAndInput& input, const Message& message) {
   }
 }
 
-int WinMain(Platform& platform) {
+int host::WinMain(Platform& platform) {
   // Without a window or a context nothing could be seen and nothing could end the run, so
   // these two failures stop the demo with a message instead of running on blind.
   platform.HideCursor();

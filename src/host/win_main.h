@@ -3,9 +3,15 @@
 
 #include "platform/platform.h"
 
+// In a namespace: GCC for Windows gives every global function named WinMain the C name of the
+// system's process entry, which on Windows is the entry that calls this one.
+namespace host {
+
 // Runs the demo on the given platform and returns its exit code: the quit message's code,
 // or 1 when no window or GL context could be had.
 int WinMain(Platform& platform);
+
+}  // namespace host
 
 // Handles one message that is not the quit message: Esc and the close command post a quit
 // (code 0); other keys are ignored; everything else gets the system's default handling.

@@ -1,16 +1,15 @@
 // Soundtrack start and release through the platform's music component.
 #include "soundtrack.h"
 
-#include <cstdio>
-
 #include "music_file.h"
+#include "platform/song.h"
 
 Song* StartMusic(MusicOutput& music) {
   music.StartMixer(44100, 32, 0);
   const MusicSearch search = FindMusicFile("music.xm", music.ProgramDirectory());
   Song* song = nullptr;
   if (search.found.empty()) {
-    std::fprintf(stderr, "demo: no music: %s\n", DescribeMissingMusic("music.xm", search).c_str());
+    ReportNoSound(DescribeMissingMusic("music.xm", search));
   } else {
     song = music.LoadSong(search.found.c_str());
   }

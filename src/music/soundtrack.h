@@ -5,7 +5,7 @@
 
 // Starts the mixer (44100 Hz, 32 channels), loads "music.xm" from the working directory, else
 // from beside the program, and plays it. Returns the song, or nullptr when there is none (one
-// line on stderr says where it looked or why it cannot play); the demo runs on silent then.
+// line to the user says where it looked or why it cannot play); the demo runs on silent then.
 Song* StartMusic(MusicOutput& music);
 
 void FreeMusic(MusicOutput& music, Song* song);

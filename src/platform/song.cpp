@@ -1,12 +1,11 @@
 // Loading and freeing songs, and the line a player gives when there is no music.
 #include "song.h"
 
-#include <cstdio>
-
 #include "module_decoder.h"
+#include "user_text.h"
 
 void ReportNoSound(const std::string& why) {
-  std::fprintf(stderr, "demo: no music: %s\n", why.c_str());
+  TellUser(TextStream::Error, "demo: no music: " + why + "\n");
 }
 
 Song* LoadSongFile(const char* path) {

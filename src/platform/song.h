@@ -9,7 +9,7 @@ struct Song {
   openmpt_module* module;
 };
 
-// Tells the viewer on stderr why the demo goes on without music.
+// Tells the viewer (TellUser) why the demo goes on without music.
 void ReportNoSound(const std::string& why);
 
 // Loads the module file at path as a song; nullptr, after ReportNoSound, when the file cannot

@@ -25,10 +25,10 @@ class WaveOutPlayer {
   ~WaveOutPlayer();
 
   // Opens the default device for 32-bit float stereo at mixRate. When none can be opened,
-  // says why on stderr and the player stays silent. maxChannels and flags are accepted for
+  // tells the user why and the player stays silent. maxChannels and flags are accepted for
   // the caller's sake: libopenmpt manages its own voices.
   void StartMixer(int mixRate, int maxChannels, unsigned flags);
-  // Reads a module of any format libopenmpt knows. Returns nullptr, after one line on stderr
+  // Reads a module of any format libopenmpt knows. Returns nullptr, after one line to the user
   // saying why, when the file cannot be read or holds no module.
   Song* LoadSong(const char* path);
   // Plays the song from its current position, repeating forever. nullptr: nothing happens.
