@@ -22,12 +22,12 @@ fuzz_packages=(clang)
 test_packages=("${unit_test_packages[@]}" "${gl_test_packages[@]}" "${e2e_test_packages[@]}"
   "${capture_test_packages[@]}" "${fuzz_packages[@]}")
 
-# The Windows leg: the cross compilers, Wine with Mesa's GL for 32-bit programs, and what
-# `apt-get source libopenmpt` needs. The 64-bit Wine and compiler run the Windows tests on
-# kernels that cannot run 32-bit code (see windows_test_preset).
+# The Windows leg: the 32-bit cross compiler, Wine with Mesa's GL for 32-bit programs, and what
+# `apt-get source libopenmpt` needs. A kernel that cannot run 32-bit code also gets qemu's i386
+# emulator (enable_wine32, scripts/wine32.sh).
 windows_packages=(
-  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix dpkg-dev
-  wine wine64 wine32:i386 libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386
+  g++-mingw-w64-i686-posix dpkg-dev
+  wine wine32:i386 libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386
 )
 
 # The web leg: emscripten (Debian's, offline), Chromium to run the page headless, and node
@@ -158,12 +158,4 @@ install_web_packages() {
   install_missing_packages "${web_packages[@]}" "${node_packages[@]}"
 }
 
-# The preset whose tests run under Wine here: the 32-bit program where the kernel runs 32-bit
-# code, else its 64-bit twin (the kernel may be booted with ia32 emulation off).
-windows_test_preset() {
-  if /usr/lib/wine/wine --version >/dev/null 2>&1; then
-    echo windows
-  else
-    echo windows64
-  fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/wine32.sh"

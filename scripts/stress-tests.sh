@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Runs the test suite over and over with every core kept busy, to catch tests that depend on
-# timing: each test outside the end-to-end suite 15 times, each end-to-end test 4 times, each
-# until its first failure. Builds the ci preset first. The summary is in the last lines; the
-# exit status is non-zero when any run of any test failed.
+# timing: each Linux test outside the end-to-end suite 15 times, each end-to-end test 4 times,
+# each until its first failure; then the Windows program's whole suite under Wine as many times
+# as the end-to-end tests, each run in a fresh prefix, skips counted as failures (CI=true).
+# Builds the ci and windows presets first. The summary is in the last lines; the exit status is
+# non-zero when any run of any test failed.
 # Usage: scripts/stress-tests.sh [NON_E2E_RUNS [E2E_RUNS]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,6 +12,7 @@ non_e2e_runs=${1:-15}
 e2e_runs=${2:-4}
 source scripts/setup.sh
 build_preset ci >/dev/null
+build_preset windows >/dev/null
 
 # One spinning shell per core, stopped however this script ends.
 loads=()
@@ -39,8 +42,28 @@ stress() {
       grep -vE "^The following|^Errors")")
   fi
 }
+# Runs the Windows suite $1 times, stopping at its first failed run.
+stress_windows() {
+  local runs=$1 passed=0 run
+  local log=build/windows/stress-windows.log
+  echo "== windows: the whole suite up to ${runs} times (ctest --preset windows); log: $log"
+  : >"$log"
+  for run in $(seq "$runs"); do
+    echo "--- run $run" >>"$log"
+    if CI=true ctest --preset windows >>"$log" 2>&1; then
+      passed=$((passed + 1))
+    else
+      failed=1
+      summary+=("$(sed -n '/The following tests FAILED:/,/Errors while running CTest/p' "$log" |
+        grep -vE "^The following|^Errors")")
+      break
+    fi
+  done
+  summary+=("windows, the suite up to ${runs}x: $passed of $run runs passed")
+}
 stress "$non_e2e_runs" non-e2e --label-exclude e2e
 stress "$e2e_runs" e2e --label-regex e2e
+stress_windows "$e2e_runs"
 stop_loads
 
 echo "--- stress summary: ${#loads[@]} busy loads on $(nproc) cores, $((SECONDS / 60)) min"

@@ -3,16 +3,15 @@
 # runs SECONDS (default 25) of scene 1 on its own Xvfb 800x600 screen, one after the other.
 # Linux counts swaps with the frame probe (tools/soak/frame_probe.c); Wine counts them itself
 # (its fps debug channel reports the average frame rate at every swap). Needs the release
-# build and a Windows build (PRESET: windows, or windows64 where 32-bit code cannot run).
-# Usage: scripts/windows_frame_time.sh [SECONDS] [PRESET]
+# build and the windows build; 32-bit Wine set up as test.sh does it.
+# Usage: scripts/windows_frame_time.sh [SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-25}
-preset=${2:-windows}
 linux=build/release
-windows=build/$preset
+windows=build/windows
 [ -x "$linux/demo" ] && [ -f "$linux/libframe_probe.so" ] && [ -f "$windows/demo.exe" ] ||
-  { echo "windows_frame_time: build the release and $preset presets first" >&2; exit 2; }
+  { echo "windows_frame_time: build the release and windows presets first" >&2; exit 2; }
 work=$(mktemp -d)
 trap 'bash tests/windows/wine_prefix.sh remove "$work/prefix.path"; rm -rf "$work"' EXIT
 

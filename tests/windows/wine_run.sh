@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
-# wine_run.sh PROGRAM.exe [ARGS...]: runs a Windows program under Wine in the prefix that
-# wine_prefix.sh made for this test run (DEMO_WINE_PREFIX_FILE), keeping its exit status.
-# With no PROGRAM (nothing, or options only), runs DEMO_ARGS with those options (so the
-# end-to-end scripts can start it as their DEMO).
+# wine_run.sh PROGRAM.exe [ARGS...]: runs a 32-bit Windows program under Wine in the prefix that
+# wine_prefix.sh made for this test run (DEMO_WINE_PREFIX_FILE), keeping its exit status. With
+# no PROGRAM (nothing, or options only), runs DEMO_ARGS with those options (so the end-to-end
+# scripts can start it as their DEMO). Where 32-bit programs cannot run here, a test started
+# through it is skipped (exit status 77) with the reason the fixture found.
 set -euo pipefail
-source "$(dirname "$0")/wine_loader.sh"
 if [ -n "${DEMO_WINE_PREFIX_FILE:-}" ]; then
+  source "$(dirname "$0")/wine_skip.sh"
+  skip_without_wine32
   WINEPREFIX=$(cat "$DEMO_WINE_PREFIX_FILE")
   export WINEPREFIX
 fi
+export WINEARCH=win32
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 case "${1:-}" in
   "" | -*) set -- ${DEMO_ARGS:?no program to run} "$@" ;;
 esac
-exec "${wine[@]}" "$@"
+exec wine "$@"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The release's Windows archive, made from this build and unpacked into an empty folder,
-# holds demo.exe, music.xm and README.txt, and runs from there under Wine: scene 1 and then
+# holds demo.exe (stripped of its symbols), music.xm and README.txt, and runs from there under
+# Wine: scene 1 and then
 # scene 2 show, the music reaches ALSA (a file, as in test_music_reaches_alsa.sh), and Esc
 # ends it with status 0.
 source "$(dirname "$0")/../../e2e/lib.sh"
@@ -19,6 +20,8 @@ listing=$(cd "$work/unpacked" && find . -type f | sort | tr '\n' ' ')
   fail "the archive holds: $listing"
 folder="$work/unpacked/$name"
 grep -q $'\r$' "$folder/README.txt" || fail "README.txt does not have Windows line ends"
+i686-w64-mingw32-objdump -t "$folder/demo.exe" | grep -qx "no symbols" ||
+  fail "demo.exe in the archive still has its symbols"
 
 capture="$work/capture.f32"
 mkdir "$work/home"
