@@ -24,13 +24,15 @@ TEXT
 How to run
 ----------
 Keep demo.exe and music.xm together in one folder and double-click demo.exe (or run
-"demo.exe --window" from a command prompt for a window). A console opens beside the picture;
-it says why the demo stops if it has to.
+"demo.exe --window" from a command prompt for a window). Only the picture opens, no console
+window; if the demo has to stop, a message box says why. Started from a command prompt, it
+writes what it has to say there instead ("demo.exe --help" lists the options).
 
 What it needs
 -------------
-Windows (32-bit or 64-bit) with OpenGL, or Wine on Linux. Nothing to install: every library
-is linked in, and the program uses only DLLs that come with Windows.
+Windows (32-bit or 64-bit) with OpenGL on a processor with SSE2 (every PC since the Pentium 4
+and Athlon 64), or Wine on Linux. Nothing to install: every library is linked in, and the
+program uses only DLLs that come with Windows.
 TEXT
   else
     cat <<'TEXT'

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The release's Linux archive, unpacked into an empty folder, holds demo, music.xm, run and
-# README.txt, and runs from there: ./run shows scene 1 and then scene 2, the music reaches the
+# The release's Linux archive, unpacked into an empty folder, holds demo (stripped of its
+# symbols), music.xm, run and README.txt, and runs from there: ./run shows scene 1 and then scene 2, the music reaches the
 # sound device (SDL's disk driver), and Esc ends it with status 0.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/audio.sh"
@@ -17,6 +17,7 @@ listing=$(cd "$work/unpacked" && find . -type f | sort | tr '\n' ' ')
 [ "$listing" = "./$name/README.txt ./$name/demo ./$name/music.xm ./$name/run " ] ||
   fail "the archive holds: $listing"
 folder="$work/unpacked/$name"
+objdump -t "$folder/demo" | grep -qx "no symbols" || fail "demo in the archive still has its symbols"
 for package in libsdl2-2.0-0 libopenmpt0 libgl1-mesa-dri; do
   grep -qw -- "$package" "$folder/README.txt" ||
     fail "README.txt does not name $package: $(cat "$folder/README.txt")"
