@@ -42,7 +42,8 @@ case "$action" in
     prefix=$(mktemp -d "${TMPDIR:-/tmp}/demo-wine.XXXXXX")
     echo "$prefix" >"$file"
     # No Mono or Gecko installers: the demo needs neither, and they would ask on screen.
-    WINEPREFIX=$prefix env -u DISPLAY wine wineboot -i || cannot_run "wineboot failed"
+    output=$(WINEPREFIX=$prefix env -u DISPLAY wine wineboot -i 2>&1) ||
+      cannot_run "wineboot failed: ${output:0:300}"
     WINEPREFIX=$prefix wineserver -w
     if [ -n "$probe" ]; then
       output=$(WINEPREFIX=$prefix env -u DISPLAY wine "$probe" 2>&1) ||
