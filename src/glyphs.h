@@ -1,5 +1,5 @@
-// Glyphs as the platform's rasteriser hands them to the text code: the font asked for, and
-// 1-bit glyph bitmaps ready for glBitmap.
+// Glyphs as the build-time rasteriser (tools/glyph_table) hands them to the text code: the
+// font asked for, and 1-bit glyph bitmaps ready for glBitmap.
 #pragma once
 
 #include <cstdint>

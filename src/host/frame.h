@@ -7,8 +7,8 @@
 #include "cursor_pos.h"
 #include "platform/demo_window.h"
 
-// The GL state every frame relies on: the demo font's display lists (rasterised by the
-// platform), front-face culling and the perspective. Needs a current context.
+// The GL state every frame relies on: the demo font's display lists (from the glyph table made
+// at build time), front-face culling and the perspective. Needs a current context.
 void PrepareFrameState();
 
 // For programs that draw frames without running the demo (tools, tests): creates the window

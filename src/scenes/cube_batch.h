@@ -6,8 +6,9 @@
 
 #include <vector>
 
-// How the scenes send their cubes. Batched is the demo's; Immediate is the plain per-cube
-// path (push, translate, scale, cube(), pop), kept as the reference the tests compare with.
+// How the scenes send their cubes. Batched is the native demo's; Immediate is the plain
+// per-cube path (push, translate, scale, cube(), pop), which the page draws with (its GL
+// layer gathers strips itself) and the tests hold the batch against.
 enum class CubeDrawing { Batched, Immediate };
 void SetCubeDrawing(CubeDrawing drawing);
 

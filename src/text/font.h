@@ -10,10 +10,10 @@
 // glyphs (as when no usable font was found) leaves no font, and text draws nothing.
 void BuildFont(const std::vector<GlyphBitmap>& glyphs);
 
-// How glPrint draws. Merged (the demo's) composes the whole text into one bitmap drawn by one
-// glBitmap, with the pixels and final raster position the per-glyph display lists give;
-// PerGlyph calls the lists, and is kept as the reference the tests compare with. Feedback and
-// selection modes always get the lists, so they see one bitmap token per glyph.
+// How glPrint draws. Merged (the native demo's) composes the whole text into one bitmap drawn
+// by one glBitmap, with the pixels and final raster position the per-glyph display lists give;
+// PerGlyph calls the lists: the page draws with it, and the tests hold Merged against it.
+// Feedback and selection modes always get the lists, so they see one bitmap token per glyph.
 enum class TextDrawing { Merged, PerGlyph };
 void SetTextDrawing(TextDrawing drawing);
 

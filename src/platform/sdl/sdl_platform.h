@@ -1,4 +1,4 @@
-// The real platform on Linux (and the web): SDL2 window, GL context, events, clock and audio.
+// The real platform on Linux: SDL2 window, GL context, events, clock and audio.
 #pragma once
 
 #include <SDL.h>
