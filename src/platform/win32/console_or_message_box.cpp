@@ -17,7 +17,9 @@ bool Usable(HANDLE handle) {
 ConsoleOrMessageBox::ConsoleOrMessageBox() {
   // The C runtime's stdout and stderr write to the standard handles the program was given.
   if (Usable(GetStdHandle(STD_ERROR_HANDLE))) return;
-  if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+  // A program already attached to a console is refused with ERROR_ACCESS_DENIED and may write
+  // to that one (Wine attaches a GUI program to the console of the program that started it).
+  if (AttachConsole(ATTACH_PARENT_PROCESS) || GetLastError() == ERROR_ACCESS_DENIED) {
     console_ = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE,
                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
   }

@@ -1,7 +1,9 @@
-/* start_like_explorer.exe PROGRAM [ARGS...]: starts a program as Explorer does on a
-   double-click, with no standard handles and no console to attach to (this launcher is a GUI
-   program itself, so it has none to share), waits for it and exits with its exit code. Exit
-   code 255 when the program cannot be started. */
+/* start_without_handles.exe PROGRAM [ARGS...]: starts a program with no standard handles, waits
+   for it and exits with its exit code (255 when it cannot be started). Built twice:
+   - start_like_explorer.exe, a GUI program, so there is no console either: a program started
+     from Explorer by a double-click;
+   - start_from_console.exe, a console program, whose console the child may attach to: a GUI
+     program typed at a command prompt. */
 #include <string.h>
 #include <windows.h>
 
@@ -18,15 +20,10 @@ static char* ProgramCommandLine(void) {
   return line;
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR arguments, int show) {
+int main(void) {
   STARTUPINFOA startup;
   PROCESS_INFORMATION process;
   DWORD exitCode = 255;
-  char* command = ProgramCommandLine();
-  (void)instance;
-  (void)previous;
-  (void)arguments;
-  (void)show;
   memset(&startup, 0, sizeof startup);
   startup.cb = sizeof startup;
   /* Explicitly none: otherwise the child could inherit this launcher's own handles. */
@@ -34,7 +31,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR arguments, int 
   startup.hStdInput = NULL;
   startup.hStdOutput = NULL;
   startup.hStdError = NULL;
-  if (!CreateProcessA(NULL, command, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process)) {
+  if (!CreateProcessA(NULL, ProgramCommandLine(), NULL, NULL, FALSE, 0, NULL, NULL, &startup,
+                      &process)) {
     return 255;
   }
   WaitForSingleObject(process.hProcess, INFINITE);
