@@ -15,4 +15,5 @@ using UserTextDestination = std::function<void(TextStream stream, const std::str
 void TellUser(TextStream stream, const std::string& text);
 
 // Sends what TellUser gets to `destination` from now on; an empty one restores the streams.
+// Both are for the main thread, the only one that tells the user anything.
 void SendUserTextTo(UserTextDestination destination);
