@@ -45,8 +45,9 @@ if [ -n "$windows_build" ]; then
 fi
 
 # Every file in the archives gets the time of the commit they are built from, so two builds
-# of one commit give the same bytes (and a later commit a later date).
-epoch=$(git -C "$here" log -1 --format=%ct 2>/dev/null || echo 315532800)
+# of one commit give the same bytes (and a later commit a later date); a SOURCE_DATE_EPOCH
+# given by the caller wins, as reproducible builds have it.
+epoch=${SOURCE_DATE_EPOCH:-$(git -C "$here" log -1 --format=%ct 2>/dev/null || echo 315532800)}
 export TZ=UTC LC_ALL=C
 # Stripping a Windows program writes a build time into its header: this one.
 export SOURCE_DATE_EPOCH=$epoch

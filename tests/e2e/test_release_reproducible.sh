@@ -21,6 +21,9 @@ copy_builds "$work/a" "2001-02-03 04:05:06"
 copy_builds "$work/b" "2024-06-07 08:09:10"
 windows_a="" windows_b=""
 [ -n "${DEMO_WINDOWS_BUILD:-}" ] && windows_a="$work/a/windows" windows_b="$work/b/windows"
+# Both releases take the same commit time, even if a commit lands between them.
+SOURCE_DATE_EPOCH=$(git -C "$(dirname "$0")" log -1 --format=%ct)
+export SOURCE_DATE_EPOCH
 DEMO_LINUX_BUILD="$work/a/linux" make_release "$work/first" "$windows_a" >"$work/name"
 DEMO_LINUX_BUILD="$work/b/linux" make_release "$work/second" "$windows_b" >/dev/null
 name=$(cat "$work/name")
@@ -31,8 +34,9 @@ for file in $files; do
 done
 (cd "$work/first" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match"
 # The archives list their entries in name order, owned by 0:0 with the commit's time.
-tar -tvzf "$work/first/$name-linux-x86_64.tar.gz" >"$work/listing"
+TZ=UTC tar -tvzf "$work/first/$name-linux-x86_64.tar.gz" >"$work/listing"
 awk '{ print $2 }' "$work/listing" | sort -u | grep -qvx '0/0' && fail "owners: $(cat "$work/listing")"
-[ "$(awk '{ print $4, $5 }' "$work/listing" | sort -u | wc -l)" -eq 1 ] ||
-  fail "entries carry different times: $(cat "$work/listing")"
+commit_time=$(TZ=UTC date -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M')
+[ "$(awk '{ print $4, $5 }' "$work/listing" | sort -u)" = "$commit_time" ] ||
+  fail "entries do not all carry the commit's time $commit_time: $(cat "$work/listing")"
 echo "two builds, same bytes:" $files
