@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Makes Wine able to run 32-bit Windows programs, the demo's demo.exe among them. Wine's 32-bit
 # loader is an i386 Linux program, so it runs only where the kernel runs 32-bit code. On a
-# kernel booted without IA-32 emulation, qemu-user-static runs it instead, registered with
-# binfmt_misc. Bookworm's own qemu (7.2) cannot map the memory Wine needs, so on Debian the
-# emulators come from bookworm-backports (qemu-user, whose binaries are static since qemu 9),
-# pinned so that nothing else comes from there. The registration lasts until the next boot and
-# is made again when it is missing.
+# kernel booted without IA-32 emulation, qemu's user-mode i386 emulator runs it instead,
+# registered with binfmt_misc. Bookworm's own qemu (7.2) cannot map the memory Wine needs, so
+# on Debian the emulators come from bookworm-backports (qemu-user, whose binaries are static
+# since qemu 9), pinned so that nothing else comes from there. The registration lasts until the
+# next boot and is made again when it is missing.
 # Sourced by setup.sh, which provides apt_get, refresh_package_lists and install_missing_packages.
 
-readonly wine32_probe_source=$(cd "$(dirname "${BASH_SOURCE[0]}")/../tests/windows" && pwd)/wine32_probe.c
+wine32_probe_source=$(cd "$(dirname "${BASH_SOURCE[0]}")/../tests/windows" && pwd)/wine32_probe.c
+readonly wine32_probe_source
 readonly wine32_probe_line="32-bit Windows program ran"
 readonly binfmt_dir=/proc/sys/fs/binfmt_misc
 # What enable_wine32 found: how 32-bit programs run, or why they cannot.
@@ -31,14 +32,16 @@ qemu_i386_registered() {
 wine32_probe_runs() {
   local work output status=0
   work=$(mktemp -d)
-  if ! i686-w64-mingw32-gcc-posix -O2 -o "$work/probe.exe" "$wine32_probe_source" 2>"$work/err"; then
+  if ! i686-w64-mingw32-gcc-posix -O2 -o "$work/probe.exe" "$wine32_probe_source" \
+    2>"$work/err"; then
     wine32_why="the probe did not build: $(head -c 500 "$work/err")"
     rm -rf "$work"
     return 1
   fi
   # Making a prefix takes about 15 s through qemu; a hung start must not hang the set-up.
-  output=$(WINEPREFIX="$work/prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
-    timeout 300 env -u DISPLAY wine "$work/probe.exe" 2>"$work/err") || status=$?
+  output=$(WINEPREFIX="$work/prefix" WINEARCH=win32 WINEDEBUG=-all \
+    WINEDLLOVERRIDES="mscoree,mshtml=" timeout 300 env -u DISPLAY wine "$work/probe.exe" \
+    2>"$work/err") || status=$?
   WINEPREFIX="$work/prefix" timeout 30 wineserver -k 2>/dev/null || true
   if [ "$status" -ne 0 ] || ! grep -qx "$wine32_probe_line" <<<"${output//$'\r'/}"; then
     wine32_why="Wine could not run a 32-bit program (status $status): $(tail -c 300 "$work/err")"
@@ -56,7 +59,7 @@ install_qemu_i386() {
   id=$(. /etc/os-release && echo "${ID:-}")
   codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
   if [ "$id" != debian ] || [ -z "$codename" ]; then
-    install_missing_packages qemu-user-static
+    install_missing_packages qemu-user-static || return 1
     qemu_i386=/usr/bin/qemu-i386-static
     return
   fi
@@ -69,10 +72,10 @@ install_qemu_i386() {
       /usr/share/keyrings/debian-archive-keyring.gpg | as_root tee "$backports" >/dev/null
     package_lists_fresh=""
   fi
-  printf 'Package: *\nPin: release n=%s-backports\nPin-Priority: -1\n\nPackage: qemu-user\nPin: release n=%s-backports\nPin-Priority: 990\n' \
-    "$codename" "$codename" | as_root tee "$pin" >/dev/null
-  refresh_package_lists
-  apt_get install -y -qq --no-install-recommends qemu-user
+  printf 'Package: %s\nPin: release n=%s-backports\nPin-Priority: %s\n\n' \
+    '*' "$codename" -1 qemu-user "$codename" 990 | as_root tee "$pin" >/dev/null
+  refresh_package_lists || return 1
+  apt_get install -y -qq --no-install-recommends qemu-user || return 1
   qemu_i386=/usr/bin/qemu-i386
 }
 
@@ -114,7 +117,9 @@ enable_wine32() {
   fi
   wine32_why=""
   if qemu_i386_registered; then
-    wine32_route="through qemu's i386 emulator ($(sed -n 's/^interpreter //p' "$binfmt_dir/qemu-i386"), registered with binfmt_misc)"
+    local interpreter
+    interpreter=$(sed -n 's/^interpreter //p' "$binfmt_dir/qemu-i386")
+    wine32_route="through qemu's i386 emulator ($interpreter, registered with binfmt_misc)"
   else
     wine32_route="natively"
   fi

@@ -11,7 +11,8 @@ DEMO_PID=$!
 deadline=$((SECONDS + 30 * WAIT_FACTOR))
 box=""
 until [ -n "$box" ]; do
-  kill -0 "$DEMO_PID" 2>/dev/null || fail "the demo exited without a message box: $(demo_exit_report)"
+  kill -0 "$DEMO_PID" 2>/dev/null ||
+    fail "the demo exited without a message box: $(demo_exit_report)"
   [ $SECONDS -le $deadline ] || fail "no message box titled \"$BOX_TITLE\" after 30 s"
   box=$(xdotool search --onlyvisible --name "^$BOX_TITLE\$" 2>/dev/null | head -n 1 || true)
   sleep 0.2
