@@ -12,8 +12,7 @@ wine32_probe_source=$(cd "$(dirname "${BASH_SOURCE[0]}")/../tests/windows" && pw
 readonly wine32_probe_source
 readonly wine32_probe_line="32-bit Windows program ran"
 readonly binfmt_dir=/proc/sys/fs/binfmt_misc
-# What enable_wine32 found: how 32-bit programs run, or why they cannot.
-wine32_route=""
+# Why 32-bit programs cannot run, as the last step that failed found it.
 wine32_why=""
 # The static i386 emulator that install_qemu_i386 brings.
 qemu_i386=""
@@ -95,33 +94,36 @@ register_qemu_i386() {
     as_root tee "$binfmt_dir/register" >/dev/null
 }
 
-# Sets wine32_route and says it on one line; false, with wine32_why, when 32-bit programs
-# cannot run here.
+# Says on one line how 32-bit programs run here, or why they cannot (and is false then).
 enable_wine32() {
-  if ! wine32_probe_runs; then
-    # A kernel that runs 32-bit code itself needs no emulator: something else is wrong.
-    if ! qemu_i386_registered && /usr/lib/wine/wine --version >/dev/null 2>&1; then
-      return 1
-    fi
-    if [ "$(id -u)" -ne 0 ] && ! sudo -n true 2>/dev/null; then
-      wine32_why="this kernel cannot run 32-bit code, and registering an emulator for it needs root"
-      return 1
-    fi
-    echo "This kernel cannot run 32-bit code: registering qemu's i386 emulator with binfmt_misc" \
-      "(until the next boot) so that Wine's 32-bit loader runs."
-    if ! install_qemu_i386 || ! register_qemu_i386; then
-      wine32_why="qemu's i386 emulator could not be installed or registered with binfmt_misc"
-      return 1
-    fi
-    wine32_probe_runs || return 1
+  if ! make_wine32_run; then
+    echo "32-bit Windows programs cannot run here: $wine32_why"
+    return 1
   fi
-  wine32_why=""
+  local route=natively
   if qemu_i386_registered; then
-    local interpreter
-    interpreter=$(sed -n 's/^interpreter //p' "$binfmt_dir/qemu-i386")
-    wine32_route="through qemu's i386 emulator ($interpreter, registered with binfmt_misc)"
-  else
-    wine32_route="natively"
+    route="through qemu's i386 emulator ($(sed -n 's/^interpreter //p' "$binfmt_dir/qemu-i386"),"
+    route+=" registered with binfmt_misc)"
   fi
-  echo "32-bit Windows programs run under Wine $wine32_route."
+  echo "32-bit Windows programs run under Wine $route."
+}
+
+# True once a 32-bit program runs, after setting up the emulator where the kernel needs one.
+make_wine32_run() {
+  wine32_probe_runs && return 0
+  # A kernel that runs 32-bit code itself needs no emulator: something else is wrong.
+  if ! qemu_i386_registered && /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    return 1
+  fi
+  if [ "$(id -u)" -ne 0 ] && ! sudo -n true 2>/dev/null; then
+    wine32_why="this kernel cannot run 32-bit code, and registering an emulator for it needs root"
+    return 1
+  fi
+  echo "This kernel cannot run 32-bit code: registering qemu's i386 emulator with binfmt_misc" \
+    "(until the next boot) so that Wine's 32-bit loader runs."
+  if ! install_qemu_i386 || ! register_qemu_i386; then
+    wine32_why="qemu's i386 emulator could not be installed or registered with binfmt_misc"
+    return 1
+  fi
+  wine32_probe_runs
 }
