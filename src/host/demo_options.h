@@ -1,13 +1,21 @@
-// The demo's command line: how the picture is shown, or a request for the usage text.
+// The demo's command line (on the page, its query string): how the picture is shown, where
+// the timeline starts, or a request for the usage text.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 struct DemoOptions {
   enum class Outcome { Run, Help, Error };
   Outcome outcome = Outcome::Run;
   bool windowed = false;  // an 800 x 600 window instead of the full screen
-  std::string error;      // what is wrong, for Outcome::Error
+  // For developers: start at a scene and a moment into it, keep the clock standing there,
+  // and report how long each frame takes to draw.
+  int startScene = 1;
+  std::uint32_t startAtMs = 0;
+  bool freeze = false;
+  bool frameTimes = false;
+  std::string error;  // what is wrong, for Outcome::Error
 };
 
 DemoOptions ParseDemoOptions(int argc, const char* const* argv);

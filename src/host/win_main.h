@@ -1,6 +1,7 @@
-// The whole run of the demo: start-up, the two scenes, shutdown.
+// The whole run of the demo in a program that may wait: start-up, the passes, shutdown.
 #pragma once
 
+#include "demo_options.h"
 #include "platform/platform.h"
 
 // In a namespace: GCC for Windows gives every global function named WinMain the C name of the
@@ -9,7 +10,7 @@ namespace host {
 
 // Runs the demo on the given platform and returns its exit code: the quit message's code,
 // or 1 when no window or GL context could be had.
-int WinMain(Platform& platform);
+int WinMain(const Platform& platform, const DemoOptions& options);
 
 }  // namespace host
 

@@ -18,4 +18,8 @@ class DemoWindow {
   virtual void DestroyDemoWindow() = 0;
   virtual void HideCursor() = 0;
   virtual std::string ErrorText() const = 0;
+  // False while the window is minimised or hidden; the demo draws nothing then.
+  virtual bool Showing() const = 0;
+  // The refresh rate of the display the window is on, in Hz; 0 when the system does not say.
+  virtual int RefreshRate() const = 0;
 };

@@ -15,3 +15,7 @@ void FramePacer::FrameStarted(std::uint64_t nowUs) {
   nextUs_ = started_ && onSchedule > nowUs ? onSchedule : nowUs + periodUs_;
   started_ = true;
 }
+
+std::uint64_t CounterToMicroseconds(std::uint64_t counter, std::uint64_t perSecond) {
+  return counter / perSecond * 1000000 + counter % perSecond * 1000000 / perSecond;
+}

@@ -4,6 +4,10 @@
 
 #include <cstdint>
 
+// A system counter's reading in microseconds, for counters of any rate; whole seconds are taken
+// first, so the product cannot overflow however long the machine has run.
+std::uint64_t CounterToMicroseconds(std::uint64_t counter, std::uint64_t perSecond);
+
 class FramePacer {
  public:
   // The rate used when the display does not say.

@@ -32,3 +32,11 @@ void WindowToPicture(const Rect& picture, int pictureWidth, int pictureHeight, i
   x = static_cast<int>(std::clamp<std::int64_t>(px, 0, pictureWidth - 1));
   y = static_cast<int>(std::clamp<std::int64_t>(py, 0, pictureHeight - 1));
 }
+
+CursorPos CursorInPicture(int x, int y, int windowWidth, int windowHeight, int pictureWidth,
+                          int pictureHeight) {
+  const Rect picture = FitPicture(windowWidth, windowHeight, pictureWidth, pictureHeight);
+  CursorPos cursor{x, y};
+  WindowToPicture(picture, pictureWidth, pictureHeight, cursor.x, cursor.y);
+  return cursor;
+}

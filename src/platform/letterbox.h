@@ -1,6 +1,8 @@
 // Where the fixed-size picture lands on a window of another size: scaled to fit, shape kept.
 #pragma once
 
+#include "cursor_pos.h"
+
 struct Rect {
   int x = 0;
   int y = 0;
@@ -15,3 +17,7 @@ Rect FitPicture(int windowWidth, int windowHeight, int pictureWidth, int picture
 // Converts a window position into picture pixels through the rectangle from FitPicture,
 // clamped to the picture so positions over the bars map to its nearest edge.
 void WindowToPicture(const Rect& picture, int pictureWidth, int pictureHeight, int& x, int& y);
+
+// A cursor at (x, y) in a window of the given size, in picture pixels: the two steps above.
+CursorPos CursorInPicture(int x, int y, int windowWidth, int windowHeight, int pictureWidth,
+                          int pictureHeight);

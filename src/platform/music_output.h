@@ -1,4 +1,6 @@
-// The music component: a tracker module played through the sound device.
+// The music part of the platform: a tracker module played through the sound device. Each
+// platform's player implements it (libopenmpt decodes everywhere; SDL audio, waveOut or Web
+// Audio outputs).
 #pragma once
 
 #include <string>
@@ -12,9 +14,15 @@ class MusicOutput {
 
   // The folder the program was started from, where its music may lie; "" when unknown.
   virtual std::string ProgramDirectory() const = 0;
-  // A failed start or load must leave the other calls harmless.
+  // Opens the sound device for float stereo at mixRate. When none can be opened it tells the
+  // user why, and the player stays silent with the other calls harmless. maxChannels and
+  // flags are accepted for the caller's sake: libopenmpt manages its own voices.
   virtual void StartMixer(int mixRate, int maxChannels, unsigned flags) = 0;
+  // Reads a module of any format libopenmpt knows. Returns nullptr, after one line to the
+  // user saying why, when the file cannot be read or holds no module.
   virtual Song* LoadSong(const char* path) = 0;
+  // Plays the song from its current position, repeating forever. nullptr: nothing happens.
   virtual void PlaySong(Song* song) = 0;
+  // Stops the output if the song is playing, then releases it. nullptr: nothing happens.
   virtual void FreeSong(Song* song) = 0;
 };

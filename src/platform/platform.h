@@ -1,12 +1,21 @@
-// The whole system the demo runs on: window and GL surface, clock and input, music. The
-// demo's code takes the narrowest part it needs; WinMain takes all three.
+// The whole system the demo runs on, as the parts each program's entry composes: the window
+// and its GL surface, the clock and input, and the music. The demo's code takes the narrowest
+// part it needs; a run of the demo takes them all.
 #pragma once
 
 #include "clock_and_input.h"
 #include "demo_window.h"
 #include "music_output.h"
 
-// SdlPlatform (sdl/) is the real one on Linux, Win32Platform (win32/) on Windows. Tools draw on
-// OffscreenWindow (offscreen/), which is a DemoWindow only; tests record calls through a platform
-// of their own.
-class Platform : public DemoWindow, public ClockAndInput, public MusicOutput {};
+// Who decides when the next frame is drawn.
+enum class FramePacing {
+  ToDisplay,  // the demo's own loop: no faster than the display refreshes (native programs)
+  ByCaller,   // whoever calls the passes: the browser's animation frames, a capture's clock
+};
+
+struct Platform {
+  DemoWindow& window;
+  ClockAndInput& input;
+  MusicOutput& music;
+  FramePacing pacing = FramePacing::ToDisplay;
+};

@@ -81,6 +81,10 @@ bool RecordingPlatform::PeekMessage(Message& message) {
   return true;
 }
 
+void RecordingPlatform::WaitForMessage(std::uint32_t timeoutMs) {
+  Record("WaitForMessage " + std::to_string(timeoutMs));
+}
+
 void RecordingPlatform::PostQuitMessage(int exitCode) {
   Record("PostQuitMessage " + std::to_string(exitCode));
   queue_.push_back(Message{MessageType::Quit, exitCode});

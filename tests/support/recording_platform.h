@@ -1,5 +1,6 @@
-// A test double of the whole platform: ticks and messages are scripted, every call is
-// recorded, the cursor rests at 0, 0 and nothing is drawn (GL calls find no context).
+// A test double of the whole platform, all three parts in one: ticks and messages are
+// scripted, every call is recorded, the cursor rests at 0, 0 and nothing is drawn (GL calls
+// find no context).
 #pragma once
 
 #include <cstdint>
@@ -11,21 +12,31 @@
 
 #include "platform/platform.h"
 
-class RecordingPlatform final : public Platform {
+class RecordingPlatform final : public DemoWindow, public ClockAndInput, public MusicOutput {
  public:
   RecordingPlatform();
 
+  // The three parts, paced as the native program paces (ToDisplay) or by the caller.
+  Platform Parts(FramePacing pacing = FramePacing::ByCaller) {
+    return Platform{*this, *this, *this, pacing};
+  }
+
   // The script. GetTickCount returns ticks() when it is set, else the last SetTicks value.
   std::function<std::uint32_t()> ticks;
+  // NowUs returns nowUs() when it is set, else 0.
+  std::function<std::uint64_t()> nowUs;
   // Runs in SwapBuffers with the 1-based frame number.
   std::function<void(int frame)> onSwap;
+  // What Showing and RefreshRate return.
+  bool showing = true;
+  int refreshRate = 0;
   void SetTicks(std::uint32_t ticks);
   void QueueMessage(const Message& message);
   // What ProgramDirectory returns; the real program's folder until set.
   void SetProgramDirectory(std::string directory);
 
   // What happened: one entry per call, in order ("SwapBuffers", "FreeSong", "Peek Other", ...).
-  // Tick and cursor reads are not recorded.
+  // Clock, cursor, Showing and RefreshRate reads are not recorded.
   const std::vector<std::string>& Calls() const { return calls_; }
   // For each frame, the tick counter value last read before its swap: the frame's clock.
   const std::vector<std::uint32_t>& FrameTicks() const { return frameTicks_; }
@@ -38,11 +49,15 @@ class RecordingPlatform final : public Platform {
   void DestroyDemoWindow() override;
   void HideCursor() override;
   std::string ErrorText() const override;
+  bool Showing() const override { return showing; }
+  int RefreshRate() const override { return refreshRate; }
 
   std::uint32_t GetTickCount() override;
+  std::uint64_t NowUs() override { return nowUs ? nowUs() : 0; }
   void Sleep(std::uint32_t milliseconds) override;
   CursorPos GetCursorPos() const override;
   bool PeekMessage(Message& message) override;
+  void WaitForMessage(std::uint32_t timeoutMs) override;
   void PostQuitMessage(int exitCode) override;
   long DefWindowProc(const Message& message) override;
 

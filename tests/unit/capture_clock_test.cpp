@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "host/scene_clock.h"
-#include "host/scene_loop.h"
+#include "host/scene_timeline.h"
 #include "scenes/orbit_camera.h"
 #include "support/recording_platform.h"
 

@@ -48,7 +48,7 @@ TEST(WinMainLoop, StartsUpInOrderBeforeTheFirstFrame) {
   RecordingPlatform platform;
   platform.SetProgramDirectory(program.Path());
   platform.onSwap = [&](int) { platform.QueueMessage(kEsc); };
-  EXPECT_EQ(host::WinMain(platform), 0);
+  EXPECT_EQ(host::WinMain(platform.Parts(), DemoOptions{}), 0);
   const std::vector<std::string> expected = {"HideCursor",
                                              "CreateDemoWindow",
                                              "CreateGLContext",
@@ -71,7 +71,7 @@ TEST(WinMainLoop, WithNoMusicAnywhereNothingIsLoadedAndTheDemoRunsSilent) {
   RecordingPlatform platform;
   platform.SetProgramDirectory(program.Path());
   platform.onSwap = [&](int) { platform.QueueMessage(kEsc); };
-  EXPECT_EQ(host::WinMain(platform), 0);
+  EXPECT_EQ(host::WinMain(platform.Parts(), DemoOptions{}), 0);
   const std::vector<std::string>& calls = platform.Calls();
   EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
                           [](const std::string& call) { return call.rfind("LoadSong", 0) == 0; }),
@@ -87,7 +87,7 @@ TEST(WinMainLoop, EscInSceneOneShutsDownInOrderAndSceneTwoNeverDraws) {
     if (frame == 3) platform.QueueMessage(kEsc);
     StopRunawayLoop(platform, frame);
   };
-  EXPECT_EQ(host::WinMain(platform), 0);
+  EXPECT_EQ(host::WinMain(platform.Parts(), DemoOptions{}), 0);
   EXPECT_EQ(platform.FrameTicks().size(), 3u);
   const std::vector<std::string> expected = {
       "SwapBuffers", "Sleep 1",  "Peek KeyDown",    "PostQuitMessage 0",
@@ -101,7 +101,7 @@ TEST(WinMainLoop, TheCloseCommandQuitsLikeEsc) {
     if (frame == 2) platform.QueueMessage(kClose);
     StopRunawayLoop(platform, frame);
   };
-  EXPECT_EQ(host::WinMain(platform), 0);
+  EXPECT_EQ(host::WinMain(platform.Parts(), DemoOptions{}), 0);
   EXPECT_EQ(platform.FrameTicks().size(), 2u);
   const std::vector<std::string> expected = {"Peek Close",      "PostQuitMessage 0",
                                              "Peek Quit",       "FreeSong",
@@ -120,7 +120,7 @@ TEST(WinMainLoop, OtherKeysAndMessagesDoNotQuit) {
     if (frame == 5) platform.QueueMessage(kEsc);
     StopRunawayLoop(platform, frame);
   };
-  EXPECT_EQ(host::WinMain(platform), 0);
+  EXPECT_EQ(host::WinMain(platform.Parts(), DemoOptions{}), 0);
   EXPECT_EQ(platform.FrameTicks().size(), 5u);
   EXPECT_EQ(Count(platform.Calls(), "PostQuitMessage 0"), 1);
   EXPECT_EQ(Count(platform.Calls(), "DefWindowProc"), 1);
@@ -136,7 +136,7 @@ TEST(WinMainLoop, PendingMessagesDelayFramesButNotTheClock) {
   platform.onSwap = [&](int frame) {
     if (frame == 1) platform.QueueMessage(kEsc);
   };
-  EXPECT_EQ(host::WinMain(platform), 0);
+  EXPECT_EQ(host::WinMain(platform.Parts(), DemoOptions{}), 0);
   // One message per pass, and a frame only in a pass that found the queue empty: the first
   // frame comes after all 20 messages and shows the time at which it was drawn, 2.0 s.
   ASSERT_EQ(platform.FrameTicks().size(), 1u);
@@ -157,7 +157,7 @@ TEST(WinMainLoop, SceneOneDrawsAt31000MsAndSceneTwoRestartsTheClock) {
     if (frame == 3) platform.QueueMessage(kEsc);
     StopRunawayLoop(platform, frame);
   };
-  EXPECT_EQ(host::WinMain(platform), 0);
+  EXPECT_EQ(host::WinMain(platform.Parts(), DemoOptions{}), 0);
   EXPECT_EQ(platform.FrameTicks(), (std::vector<std::uint32_t>{31000, 45000, 36'045'000}));
   EXPECT_EQ(*reads, 6u);
 }
@@ -172,7 +172,7 @@ TEST(WinMainLoop, SceneOneEndsOnTimeWhenTheTickCounterWrapsMidScene) {
     if (frame == 3) platform.QueueMessage(kEsc);
     StopRunawayLoop(platform, frame);
   };
-  EXPECT_EQ(host::WinMain(platform), 0);
+  EXPECT_EQ(host::WinMain(platform.Parts(), DemoOptions{}), 0);
   // 31,000 ms after the start still draws scene 1 and 31,001 ms ends it, across the wrap.
   EXPECT_EQ(platform.FrameTicks(),
             (std::vector<std::uint32_t>{start + 30000, start + 31000, start + 40000}));
@@ -182,7 +182,7 @@ TEST(WinMainLoop, SceneOneEndsOnTimeWhenTheTickCounterWrapsMidScene) {
 TEST(WinMainLoop, ReturnsTheQuitMessagesCode) {
   RecordingPlatform platform;
   platform.QueueMessage(Message{MessageType::Quit, 7});
-  EXPECT_EQ(host::WinMain(platform), 7);
+  EXPECT_EQ(host::WinMain(platform.Parts(), DemoOptions{}), 7);
   EXPECT_TRUE(platform.FrameTicks().empty());
   EXPECT_EQ(Tail(platform.Calls(), 3),
             (std::vector<std::string>{"FreeSong", "DeleteGLContext", "DestroyDemoWindow"}));

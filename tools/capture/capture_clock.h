@@ -10,9 +10,9 @@
 // counter reads round(i * 1000 / fps) (halves up) after start-up.
 std::uint32_t FrameElapsedMs(std::int64_t frame, int fps);
 
-// Driving RunScenes, this clock makes the loop draw frame 0, 1, 2, ... at their ticks, so the
-// video steps through the scenes exactly as the demo does. Once the last frame is swapped (or
-// FrameDone is told to stop) the next message is the quit message.
+// Driving the timeline's passes (RunScenes), this clock makes the loop draw frame 0, 1, 2, ... at
+// their ticks, so the video steps through the scenes exactly as the demo does. Once the last frame
+// is swapped (or FrameDone is told to stop) the next message is the quit message.
 class CaptureClock final : public ClockAndInput {
  public:
   // With orbit the cursor follows OrbitCursor, else it rests at the picture's centre.
@@ -24,7 +24,10 @@ class CaptureClock final : public ClockAndInput {
   void FrameDone(bool more);
 
   std::uint32_t GetTickCount() override { return FrameElapsedMs(frame_, fps_); }
-  void Sleep(std::uint32_t) override {}  // nothing to wait for: time moves with the frames
+  std::uint64_t NowUs() override { return std::uint64_t{GetTickCount()} * 1000; }
+  // Nothing to wait for: time moves with the frames.
+  void Sleep(std::uint32_t) override {}
+  void WaitForMessage(std::uint32_t) override {}
   CursorPos GetCursorPos() const override;
   bool PeekMessage(Message& message) override;
   void PostQuitMessage(int) override { stop_ = true; }

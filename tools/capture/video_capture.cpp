@@ -10,7 +10,7 @@
 #include "capture_clock.h"
 #include "ffmpeg_process.h"
 #include "host/frame.h"
-#include "host/scene_loop.h"
+#include "host/scene_timeline.h"
 #include "interrupt.h"
 #include "output_target.h"
 #include "platform/offscreen/picture_readback.h"

@@ -27,6 +27,9 @@ class OffscreenWindow final : public DemoWindow {
   void DestroyDemoWindow() override;
   void HideCursor() override {}
   std::string ErrorText() const override { return error_; }
+  bool Showing() const override { return true; }
+  // No display: whoever draws on it sets the pace.
+  int RefreshRate() const override { return 0; }
 
  private:
   std::string error_;

@@ -6,6 +6,7 @@
 
 #include "platform/module_decoder.h"
 #include "platform/song.h"
+#include "program_directory.h"
 #include "quiet_stderr.h"
 
 namespace {
@@ -21,6 +22,8 @@ ModulePlayer::~ModulePlayer() {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
   }
 }
+
+std::string ModulePlayer::ProgramDirectory() const { return RunningProgramDirectory(); }
 
 void ModulePlayer::StartMixer(int mixRate, int, unsigned) {
   if (device_ != 0) return;

@@ -5,9 +5,10 @@
 
 #include "platform/music_output.h"
 
-// The music component. The device's callback renders the playing song; every change to
-// which song plays is made under the device lock, so the callback never sees a freed song.
-class ModulePlayer {
+// The music part of the Linux platform. The device's callback renders the playing song; every
+// change to which song plays is made under the device lock, so the callback never sees a freed
+// song.
+class ModulePlayer final : public MusicOutput {
  public:
   // Frames the device asks the callback for at a time.
   static constexpr int kFramesPerCallback = 1024;
@@ -16,19 +17,16 @@ class ModulePlayer {
   ModulePlayer(const ModulePlayer&) = delete;
   ModulePlayer& operator=(const ModulePlayer&) = delete;
   // Closes the device. Songs not yet freed stay the caller's to free.
-  ~ModulePlayer();
+  ~ModulePlayer() override;
 
-  // Opens the sound device for 32-bit float stereo at mixRate, paused. When no device can be
-  // opened, says why on stderr and the player stays silent. maxChannels and flags are
-  // accepted for the caller's sake: libopenmpt manages its own voices.
-  void StartMixer(int mixRate, int maxChannels, unsigned flags);
-  // Reads a module of any format libopenmpt knows. Returns nullptr, after one line to the user
-  // saying why, when the file cannot be read or holds no module.
-  Song* LoadSong(const char* path);
-  // Plays the song from its current position, repeating forever. nullptr: nothing happens.
-  void PlaySong(Song* song);
-  // Stops the output if the song is playing, then releases it. nullptr: nothing happens.
-  void FreeSong(Song* song);
+  // Beside the running program.
+  std::string ProgramDirectory() const override;
+
+  // Opens the device paused, for 32-bit float stereo.
+  void StartMixer(int mixRate, int maxChannels, unsigned flags) override;
+  Song* LoadSong(const char* path) override;
+  void PlaySong(Song* song) override;
+  void FreeSong(Song* song) override;
 
  private:
   static void SDLCALL FillAudio(void* player, Uint8* stream, int length);

@@ -35,6 +35,16 @@ WaveOutPlayer::~WaveOutPlayer() {
   CloseHandle(bufferDone_);
 }
 
+std::string WaveOutPlayer::ProgramDirectory() const {
+  char path[MAX_PATH];
+  const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+  // A length of the whole buffer means the path was cut short.
+  if (length == 0 || length >= sizeof path) return "";
+  const std::string file(path, length);
+  const std::size_t separator = file.find_last_of("\\/");
+  return separator == std::string::npos ? "" : file.substr(0, separator + 1);
+}
+
 void WaveOutPlayer::StartMixer(int mixRate, int, unsigned) {
   if (device_ != nullptr) return;
   WAVEFORMATEX format{};

@@ -8,12 +8,12 @@
 #include <thread>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/music_output.h"
 #include "windows_api.h"
 
-// The music component on Windows. Rendering reads the playing song under a lock, and every
+// The music part of the Windows platform. Rendering reads the playing song under a lock, and every
 // change to which song plays is made under it, so no buffer is filled from a freed song.
-class WaveOutPlayer {
+class WaveOutPlayer final : public MusicOutput {
  public:
   // Frames rendered into one device buffer, the chunk size of the Linux player's callback.
   static constexpr int kFramesPerBuffer = 1024;
@@ -22,19 +22,16 @@ class WaveOutPlayer {
   WaveOutPlayer(const WaveOutPlayer&) = delete;
   WaveOutPlayer& operator=(const WaveOutPlayer&) = delete;
   // Stops and closes the device. Songs not yet freed stay the caller's to free.
-  ~WaveOutPlayer();
+  ~WaveOutPlayer() override;
 
-  // Opens the default device for 32-bit float stereo at mixRate. When none can be opened,
-  // tells the user why and the player stays silent. maxChannels and flags are accepted for
-  // the caller's sake: libopenmpt manages its own voices.
-  void StartMixer(int mixRate, int maxChannels, unsigned flags);
-  // Reads a module of any format libopenmpt knows. Returns nullptr, after one line to the user
-  // saying why, when the file cannot be read or holds no module.
-  Song* LoadSong(const char* path);
-  // Plays the song from its current position, repeating forever. nullptr: nothing happens.
-  void PlaySong(Song* song);
-  // Stops the output if the song is playing, then releases it. nullptr: nothing happens.
-  void FreeSong(Song* song);
+  // The folder of the running program's file.
+  std::string ProgramDirectory() const override;
+
+  // Opens the default device for 32-bit float stereo.
+  void StartMixer(int mixRate, int maxChannels, unsigned flags) override;
+  Song* LoadSong(const char* path) override;
+  void PlaySong(Song* song) override;
+  void FreeSong(Song* song) override;
 
  private:
   static constexpr int kBuffers = 4;

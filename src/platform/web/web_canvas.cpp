@@ -1,6 +1,6 @@
-// The web platform: the page's canvas, a WebGL 1 context under the fixed-function layer, key
-// presses from the browser, and the page's record of the pointer.
-#include "web_platform.h"
+// The page's canvas: a WebGL 1 context under the fixed-function layer, key presses from the
+// browser, and the page's record of the pointer.
+#include "web_canvas.h"
 
 #include <emscripten.h>
 
@@ -19,14 +19,14 @@ EM_JS(void, ShowPointer, (bool shown), { Module.canvas.style.cursor = shown ? ""
 
 }  // namespace
 
-WebPlatform::~WebPlatform() {
+WebCanvas::~WebCanvas() {
   DeleteGLContext();
   DestroyDemoWindow();
 }
 
-std::string WebPlatform::ErrorText() const { return error_; }
+std::string WebCanvas::ErrorText() const { return error_; }
 
-bool WebPlatform::CreateDemoWindow(int width, int height) {
+bool WebCanvas::CreateDemoWindow(int width, int height) {
   if (emscripten_set_canvas_element_size(kCanvas, width, height) != EMSCRIPTEN_RESULT_SUCCESS) {
     error_ = "cannot use the canvas: the page has no #canvas element";
     return false;
@@ -36,7 +36,7 @@ bool WebPlatform::CreateDemoWindow(int width, int height) {
   return true;
 }
 
-bool WebPlatform::CreateGLContext() {
+bool WebCanvas::CreateGLContext() {
   if (!windowOpen_) return false;
   EmscriptenWebGLContextAttributes attributes;
   emscripten_webgl_init_context_attributes(&attributes);
@@ -61,21 +61,21 @@ bool WebPlatform::CreateGLContext() {
   return true;
 }
 
-void WebPlatform::ShowDemoWindow() {}
+void WebCanvas::ShowDemoWindow() {}
 
-void WebPlatform::SwapBuffers() {
+void WebCanvas::SwapBuffers() {
   // The browser shows the canvas once the frame's callback returns.
   if (context_ != 0) FlushFixedFunction();
 }
 
-void WebPlatform::DeleteGLContext() {
+void WebCanvas::DeleteGLContext() {
   if (context_ == 0) return;
   StopFixedFunction();
   emscripten_webgl_destroy_context(context_);
   context_ = 0;
 }
 
-void WebPlatform::DestroyDemoWindow() {
+void WebCanvas::DestroyDemoWindow() {
   if (!windowOpen_) return;
   emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, true, nullptr);
   ShowPointer(true);
@@ -83,24 +83,28 @@ void WebPlatform::DestroyDemoWindow() {
   windowOpen_ = false;
 }
 
-void WebPlatform::HideCursor() { ShowPointer(false); }
+void WebCanvas::HideCursor() { ShowPointer(false); }
 
-std::uint32_t WebPlatform::GetTickCount() {
+std::uint32_t WebCanvas::GetTickCount() {
   return static_cast<std::uint32_t>(std::fmod(std::floor(emscripten_get_now()), 4294967296.0));
 }
 
-void WebPlatform::Sleep(std::uint32_t) {}
+std::uint64_t WebCanvas::NowUs() { return static_cast<std::uint64_t>(emscripten_get_now() * 1000); }
 
-CursorPos WebPlatform::GetCursorPos() const { return CursorPos{PointerX(), PointerY()}; }
+void WebCanvas::Sleep(std::uint32_t) {}
 
-EM_BOOL WebPlatform::OnKeyDown(int, const EmscriptenKeyboardEvent* event, void* platform) {
+void WebCanvas::WaitForMessage(std::uint32_t) {}
+
+CursorPos WebCanvas::GetCursorPos() const { return CursorPos{PointerX(), PointerY()}; }
+
+EM_BOOL WebCanvas::OnKeyDown(int, const EmscriptenKeyboardEvent* event, void* platform) {
   // The browser's key codes name Esc 27, as kKeyEscape does.
-  static_cast<WebPlatform*>(platform)->messages_.push_back(
+  static_cast<WebCanvas*>(platform)->messages_.push_back(
       Message{MessageType::KeyDown, static_cast<std::intptr_t>(event->keyCode)});
   return event->keyCode == kKeyEscape;  // Esc is the demo's; other keys keep their meaning
 }
 
-bool WebPlatform::PeekMessage(Message& message) {
+bool WebCanvas::PeekMessage(Message& message) {
   if (pendingQuit_) {
     message = Message{MessageType::Quit, *pendingQuit_};
     pendingQuit_.reset();
@@ -112,18 +116,6 @@ bool WebPlatform::PeekMessage(Message& message) {
   return true;
 }
 
-void WebPlatform::PostQuitMessage(int exitCode) { pendingQuit_ = exitCode; }
+void WebCanvas::PostQuitMessage(int exitCode) { pendingQuit_ = exitCode; }
 
-long WebPlatform::DefWindowProc(const Message&) { return 0; }
-
-std::string WebPlatform::ProgramDirectory() const { return ""; }
-
-void WebPlatform::StartMixer(int mixRate, int maxChannels, unsigned flags) {
-  music_.StartMixer(mixRate, maxChannels, flags);
-}
-
-Song* WebPlatform::LoadSong(const char* path) { return music_.LoadSong(path); }
-
-void WebPlatform::PlaySong(Song* song) { music_.PlaySong(song); }
-
-void WebPlatform::FreeSong(Song* song) { music_.FreeSong(song); }
+long WebCanvas::DefWindowProc(const Message&) { return 0; }

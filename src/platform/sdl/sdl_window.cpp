@@ -1,9 +1,9 @@
-// SDL2 implementation of the platform: a full-screen or resizable window showing the picture.
-#include "sdl_platform.h"
+// The SDL2 window: full screen or resizable, showing the picture; its events and clock.
+#include "sdl_window.h"
 
 #include "display_diagnosis.h"
+#include "platform/frame_pacer.h"
 #include "platform/letterbox.h"
-#include "program_directory.h"
 #include "quiet_stderr.h"
 #include "sdl_gl.h"
 
@@ -20,19 +20,19 @@ bool ShowsOnScreen() {
 
 }  // namespace
 
-SdlPlatform::SdlPlatform(WindowMode mode) : windowMode_(mode) { SDL_Init(0); }
+SdlWindow::SdlWindow(WindowMode mode) : windowMode_(mode) { SDL_Init(0); }
 
-SdlPlatform::~SdlPlatform() {
+SdlWindow::~SdlWindow() {
   DeleteGLContext();
   DestroyDemoWindow();
   SDL_Quit();
 }
 
-void SdlPlatform::FailWith(const char* what) { error_ = std::string(what) + ": " + SDL_GetError(); }
+void SdlWindow::FailWith(const char* what) { error_ = std::string(what) + ": " + SDL_GetError(); }
 
-std::string SdlPlatform::ErrorText() const { return error_; }
+std::string SdlWindow::ErrorText() const { return error_; }
 
-bool SdlPlatform::CreateDemoWindow(int width, int height) {
+bool SdlWindow::CreateDemoWindow(int width, int height) {
   pictureWidth_ = width;
   pictureHeight_ = height;
   int started = 0;
@@ -56,7 +56,7 @@ bool SdlPlatform::CreateDemoWindow(int width, int height) {
   return false;
 }
 
-bool SdlPlatform::OpenWindow() {
+bool SdlWindow::OpenWindow() {
   if (cursorHidden_) SDL_ShowCursor(SDL_DISABLE);
   RequestDemoPixelFormat();
   // Changing the real display mode is fragile, so full screen covers the desktop as it is and
@@ -69,7 +69,7 @@ bool SdlPlatform::OpenWindow() {
   return true;
 }
 
-bool SdlPlatform::CreateGLContext() {
+bool SdlWindow::CreateGLContext() {
   if (window_ == nullptr) return false;
   context_ = SDL_GL_CreateContext(window_);
   if (context_ == nullptr) {
@@ -80,14 +80,10 @@ bool SdlPlatform::CreateGLContext() {
   SDL_GL_SetSwapInterval(1);  // vsync where the driver offers it; frames go on without it
   target_.emplace(pictureWidth_, pictureHeight_, SDL_GL_GetProcAddress);
   ChooseRenderTarget();
-  SDL_DisplayMode mode{};
-  const int display = SDL_GetWindowDisplayIndex(window_);
-  const bool known = display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0;
-  pacer_.emplace(known ? mode.refresh_rate : 0);
   return true;
 }
 
-void SdlPlatform::ChooseRenderTarget() {
+void SdlWindow::ChooseRenderTarget() {
   if (!target_) return;
   int width = 0;
   int height = 0;
@@ -95,7 +91,7 @@ void SdlPlatform::ChooseRenderTarget() {
   target_->Prepare(width, height);
 }
 
-void SdlPlatform::ShowDemoWindow() {
+void SdlWindow::ShowDemoWindow() {
   if (window_ == nullptr) return;
   SDL_ShowWindow(window_);
   SDL_RaiseWindow(window_);
@@ -104,21 +100,21 @@ void SdlPlatform::ShowDemoWindow() {
   ChooseRenderTarget();
 }
 
-void SdlPlatform::SwapBuffers() {
+void SdlWindow::SwapBuffers() {
   if (window_ == nullptr || context_ == nullptr) return;
   target_->Present();
   SDL_GL_SwapWindow(window_);
   ChooseRenderTarget();
 }
 
-void SdlPlatform::DeleteGLContext() {
+void SdlWindow::DeleteGLContext() {
   if (context_ == nullptr) return;
   target_->Release();
   target_.reset();
   DeleteGLContextOf(window_, context_);
 }
 
-void SdlPlatform::DestroyDemoWindow() {
+void SdlWindow::DestroyDemoWindow() {
   if (window_ != nullptr) SDL_DestroyWindow(window_);
   window_ = nullptr;
   if (videoStarted_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -126,60 +122,46 @@ void SdlPlatform::DestroyDemoWindow() {
 }
 
 // Starting video shows the cursor again, so the wish is kept and applied once video is up.
-void SdlPlatform::HideCursor() {
+void SdlWindow::HideCursor() {
   cursorHidden_ = true;
   if (videoStarted_) SDL_ShowCursor(SDL_DISABLE);
 }
 
-std::uint32_t SdlPlatform::GetTickCount() { return SDL_GetTicks(); }
+std::uint32_t SdlWindow::GetTickCount() { return SDL_GetTicks(); }
 
-void SdlPlatform::Sleep(std::uint32_t milliseconds) { SDL_Delay(milliseconds); }
+void SdlWindow::Sleep(std::uint32_t milliseconds) { SDL_Delay(milliseconds); }
 
-CursorPos SdlPlatform::GetCursorPos() const {
-  CursorPos cursor;
-  if (window_ == nullptr) return cursor;
+CursorPos SdlWindow::GetCursorPos() const {
+  if (window_ == nullptr) return CursorPos{};
   // The position SDL keeps from the window's motion events is the cursor's: full screen the
   // pointer is always over the window, and in a window it steers while over it. (SDL's global
   // query is no better: on X11 it is refreshed only by raw device motion, which a warped
   // pointer does not produce.)
-  SDL_GetMouseState(&cursor.x, &cursor.y);
+  int x = 0;
+  int y = 0;
+  SDL_GetMouseState(&x, &y);
   int windowWidth = 0;
   int windowHeight = 0;
   SDL_GetWindowSize(window_, &windowWidth, &windowHeight);
-  const Rect picture = FitPicture(windowWidth, windowHeight, pictureWidth_, pictureHeight_);
-  WindowToPicture(picture, pictureWidth_, pictureHeight_, cursor.x, cursor.y);
-  return cursor;
+  return CursorInPicture(x, y, windowWidth, windowHeight, pictureWidth_, pictureHeight_);
 }
 
-bool SdlPlatform::Showing() const {
+bool SdlWindow::Showing() const {
+  if (window_ == nullptr) return false;
   return (SDL_GetWindowFlags(window_) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) == 0;
 }
 
-std::uint64_t SdlPlatform::NowUs() const {
-  // Whole seconds first, so the product cannot overflow however long the machine has run.
-  const std::uint64_t counter = SDL_GetPerformanceCounter();
-  const std::uint64_t perSecond = SDL_GetPerformanceFrequency();
-  return counter / perSecond * 1000000 + counter % perSecond * 1000000 / perSecond;
+int SdlWindow::RefreshRate() const {
+  SDL_DisplayMode mode{};
+  const int display = window_ != nullptr ? SDL_GetWindowDisplayIndex(window_) : -1;
+  return display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0 ? mode.refresh_rate : 0;
 }
 
-// Blocks until an event arrives while the window cannot be seen, or while it is too early for
-// the next frame; false when the next frame is due. Without vsync the loop would otherwise draw
-// as fast as it can, and keep drawing while nobody can see it.
-bool SdlPlatform::WaitForEvent(SDL_Event& event) {
-  if (window_ == nullptr || !pacer_) return false;
-  while (!Showing()) {
-    if (SDL_WaitEventTimeout(&event, 1000) != 0) return true;
-  }
-  const std::uint64_t now = NowUs();
-  const std::uint64_t waitUs = pacer_->WaitBeforeNextFrame(now);
-  if (waitUs > 0 && SDL_WaitEventTimeout(&event, static_cast<int>((waitUs + 999) / 1000)) != 0) {
-    return true;
-  }
-  pacer_->FrameStarted(waitUs > 0 ? NowUs() : now);
-  return false;
+std::uint64_t SdlWindow::NowUs() {
+  return CounterToMicroseconds(SDL_GetPerformanceCounter(), SDL_GetPerformanceFrequency());
 }
 
-Message SdlPlatform::Translate(const SDL_Event& event) {
+Message SdlWindow::Translate(const SDL_Event& event) {
   Message message;
   switch (event.type) {
     case SDL_QUIT:
@@ -199,31 +181,25 @@ Message SdlPlatform::Translate(const SDL_Event& event) {
   return message;
 }
 
-bool SdlPlatform::PeekMessage(Message& message) {
+bool SdlWindow::PeekMessage(Message& message) {
   if (pendingQuit_) {
     message = Message{MessageType::Quit, *pendingQuit_};
     pendingQuit_.reset();
     return true;
   }
   SDL_Event event;
-  if (SDL_PollEvent(&event) == 0 && !WaitForEvent(event)) return false;
+  if (SDL_PollEvent(&event) == 0) return false;
   // Alt+Enter switches the window's mode and reaches the demo as an ordinary message.
   message = windowMode_.SwitchOnKey(window_, event) ? Message{} : Translate(event);
   return true;
 }
 
-void SdlPlatform::PostQuitMessage(int exitCode) { pendingQuit_ = exitCode; }
-
-long SdlPlatform::DefWindowProc(const Message&) { return 0; }  // SDL handles the rest itself
-
-std::string SdlPlatform::ProgramDirectory() const { return RunningProgramDirectory(); }
-
-void SdlPlatform::StartMixer(int mixRate, int maxChannels, unsigned flags) {
-  music_.StartMixer(mixRate, maxChannels, flags);
+void SdlWindow::WaitForMessage(std::uint32_t timeoutMs) {
+  if (pendingQuit_) return;
+  // Without an event to fill in, SDL waits and leaves the event in its queue.
+  SDL_WaitEventTimeout(nullptr, static_cast<int>(timeoutMs));
 }
 
-Song* SdlPlatform::LoadSong(const char* path) { return music_.LoadSong(path); }
+void SdlWindow::PostQuitMessage(int exitCode) { pendingQuit_ = exitCode; }
 
-void SdlPlatform::PlaySong(Song* song) { music_.PlaySong(song); }
-
-void SdlPlatform::FreeSong(Song* song) { music_.FreeSong(song); }
+long SdlWindow::DefWindowProc(const Message&) { return 0; }  // SDL handles the rest itself

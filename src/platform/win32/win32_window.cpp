@@ -1,9 +1,9 @@
-// Win32 implementation of the platform: RegisterClassA/CreateWindowExA, the message queue,
-// pixel format and WGL context, with the picture scaled onto the window as on Linux.
-#include "win32_platform.h"
+// The Win32 window: RegisterClassA/CreateWindowExA, the message queue, pixel format and WGL
+// context, with the picture scaled onto the window as on Linux.
+#include "win32_window.h"
 
+#include "platform/frame_pacer.h"
 #include "platform/letterbox.h"
-#include "win32_platform_factory.h"
 
 namespace {
 
@@ -27,34 +27,30 @@ void RequestVsync() {
 
 }  // namespace
 
-std::unique_ptr<Platform> CreateWin32Platform(bool windowed) {
-  return std::make_unique<Win32Platform>(GetModuleHandleA(nullptr), windowed);
-}
-
-Win32Platform::Win32Platform(HINSTANCE instance, bool windowed)
+Win32Window::Win32Window(HINSTANCE instance, bool windowed)
     : instance_(instance), windowMode_(windowed) {}
 
-Win32Platform::~Win32Platform() {
+Win32Window::~Win32Window() {
   DeleteGLContext();
   DestroyDemoWindow();
 }
 
-bool Win32Platform::FailWith(const char* what) {
+bool Win32Window::FailWith(const char* what) {
   error_ = std::string(what) + ": " + SystemErrorText(GetLastError());
   return false;
 }
 
-std::string Win32Platform::ErrorText() const { return error_; }
+std::string Win32Window::ErrorText() const { return error_; }
 
 // Turns the system's messages into the demo's: the close command and key presses go to the
 // demo's queue for its WndProc; everything else gets the system's default handling here.
-LRESULT CALLBACK Win32Platform::WindowProcedure(HWND window, UINT message, WPARAM wParam,
-                                                LPARAM lParam) {
+LRESULT CALLBACK Win32Window::WindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                              LPARAM lParam) {
   if (message == WM_NCCREATE) {
     const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
-  auto* self = reinterpret_cast<Win32Platform*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (self != nullptr) {
     if (self->windowMode_.SwitchOnKey(window, message, wParam, lParam)) return 0;
     switch (message) {
@@ -72,7 +68,7 @@ LRESULT CALLBACK Win32Platform::WindowProcedure(HWND window, UINT message, WPARA
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-bool Win32Platform::CreateDemoWindow(int width, int height) {
+bool Win32Window::CreateDemoWindow(int width, int height) {
   pictureWidth_ = width;
   pictureHeight_ = height;
   WNDCLASSA windowClass{};
@@ -91,7 +87,7 @@ bool Win32Platform::CreateDemoWindow(int width, int height) {
   return true;
 }
 
-bool Win32Platform::CreateGLContext() {
+bool Win32Window::CreateGLContext() {
   if (window_ == nullptr) return false;
   deviceContext_ = GetDC(window_);
   if (deviceContext_ == nullptr) return FailWith("cannot get the window's device context");
@@ -116,20 +112,17 @@ bool Win32Platform::CreateGLContext() {
   RequestVsync();
   target_.emplace(pictureWidth_, pictureHeight_, LoadGlFunction);
   ChooseRenderTarget();
-  // 0 and 1 stand for the hardware's default rate, which the system does not tell.
-  const int refreshHz = GetDeviceCaps(deviceContext_, VREFRESH);
-  pacer_.emplace(refreshHz > 1 ? refreshHz : 0);
   return true;
 }
 
-void Win32Platform::ChooseRenderTarget() {
+void Win32Window::ChooseRenderTarget() {
   if (!target_) return;
   RECT client{};
   GetClientRect(window_, &client);
   target_->Prepare(client.right - client.left, client.bottom - client.top);
 }
 
-void Win32Platform::ShowDemoWindow() {
+void Win32Window::ShowDemoWindow() {
   if (window_ == nullptr) return;
   ShowWindow(window_, SW_SHOW);
   SetForegroundWindow(window_);
@@ -137,14 +130,14 @@ void Win32Platform::ShowDemoWindow() {
   ChooseRenderTarget();
 }
 
-void Win32Platform::SwapBuffers() {
+void Win32Window::SwapBuffers() {
   if (deviceContext_ == nullptr || context_ == nullptr) return;
   target_->Present();
   ::SwapBuffers(deviceContext_);
   ChooseRenderTarget();
 }
 
-void Win32Platform::DeleteGLContext() {
+void Win32Window::DeleteGLContext() {
   if (context_ != nullptr) {
     target_->Release();
     target_.reset();
@@ -156,80 +149,60 @@ void Win32Platform::DeleteGLContext() {
   deviceContext_ = nullptr;
 }
 
-void Win32Platform::DestroyDemoWindow() {
+void Win32Window::DestroyDemoWindow() {
   if (window_ != nullptr) DestroyWindow(window_);
   window_ = nullptr;
   if (classRegistered_) UnregisterClassA(kWindowClass, instance_);
   classRegistered_ = false;
 }
 
-void Win32Platform::HideCursor() {
+void Win32Window::HideCursor() {
   if (!cursorHidden_) ShowCursor(FALSE);
   cursorHidden_ = true;
 }
 
-std::uint32_t Win32Platform::GetTickCount() { return ::GetTickCount(); }
+std::uint32_t Win32Window::GetTickCount() { return ::GetTickCount(); }
 
-void Win32Platform::Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
+void Win32Window::Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
 
-CursorPos Win32Platform::GetCursorPos() const {
-  CursorPos cursor;
+CursorPos Win32Window::GetCursorPos() const {
   POINT point{};
   if (window_ == nullptr || !::GetCursorPos(&point) || !ScreenToClient(window_, &point)) {
-    return cursor;
+    return CursorPos{};
   }
   RECT client{};
   GetClientRect(window_, &client);
-  const Rect picture = FitPicture(client.right - client.left, client.bottom - client.top,
-                                  pictureWidth_, pictureHeight_);
-  cursor.x = point.x;
-  cursor.y = point.y;
-  WindowToPicture(picture, pictureWidth_, pictureHeight_, cursor.x, cursor.y);
-  return cursor;
+  return CursorInPicture(point.x, point.y, client.right - client.left, client.bottom - client.top,
+                         pictureWidth_, pictureHeight_);
 }
 
-bool Win32Platform::Showing() const { return IsWindowVisible(window_) && !IsIconic(window_); }
+bool Win32Window::Showing() const {
+  return window_ != nullptr && IsWindowVisible(window_) && !IsIconic(window_);
+}
 
-std::uint64_t Win32Platform::NowUs() const {
+int Win32Window::RefreshRate() const {
+  if (deviceContext_ == nullptr) return 0;
+  // 0 and 1 stand for the hardware's default rate, which the system does not tell.
+  const int refreshHz = GetDeviceCaps(deviceContext_, VREFRESH);
+  return refreshHz > 1 ? refreshHz : 0;
+}
+
+std::uint64_t Win32Window::NowUs() {
   LARGE_INTEGER counter{};
   LARGE_INTEGER perSecond{};
   QueryPerformanceCounter(&counter);
   QueryPerformanceFrequency(&perSecond);
-  // Whole seconds first, so the product cannot overflow however long the machine has run.
-  const auto ticks = static_cast<std::uint64_t>(counter.QuadPart);
-  const auto rate = static_cast<std::uint64_t>(perSecond.QuadPart);
-  return ticks / rate * 1000000 + ticks % rate * 1000000 / rate;
-}
-
-// Takes the next system message off the queue, waiting for one while the window cannot be
-// seen or while it is too early for the next frame; false when the next frame is due or the
-// window procedure has handed the demo a message meanwhile. Without vsync the loop would
-// otherwise draw as fast as it can, and keep drawing while nobody can see it.
-bool Win32Platform::WaitForSystemMessage(MSG& system) {
-  for (;;) {
-    // Peeking also runs the window procedure for messages sent from elsewhere.
-    if (PeekMessageA(&system, nullptr, 0, 0, PM_REMOVE)) return true;
-    if (!delivered_.empty() || window_ == nullptr || !pacer_) return false;
-    DWORD timeoutMs = 1000;
-    if (Showing()) {
-      const std::uint64_t now = NowUs();
-      const std::uint64_t waitUs = pacer_->WaitBeforeNextFrame(now);
-      if (waitUs == 0) {
-        pacer_->FrameStarted(now);
-        return false;
-      }
-      timeoutMs = static_cast<DWORD>((waitUs + 999) / 1000);
-    }
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs, QS_ALLINPUT);
-  }
+  return CounterToMicroseconds(static_cast<std::uint64_t>(counter.QuadPart),
+                               static_cast<std::uint64_t>(perSecond.QuadPart));
 }
 
 // One system message per call, dispatched to the window procedure; what that handed to the
 // demo comes back first. A message the system handled by default comes back as Other.
-bool Win32Platform::PeekMessage(Message& message) {
+bool Win32Window::PeekMessage(Message& message) {
   if (delivered_.empty()) {
+    // Peeking also runs the window procedure for messages sent from elsewhere.
     MSG system{};
-    if (!WaitForSystemMessage(system)) {
+    if (!PeekMessageA(&system, nullptr, 0, 0, PM_REMOVE)) {
       if (delivered_.empty()) return false;
     } else if (system.message == WM_QUIT) {
       message = Message{MessageType::Quit, static_cast<std::intptr_t>(system.wParam)};
@@ -248,27 +221,12 @@ bool Win32Platform::PeekMessage(Message& message) {
   return true;
 }
 
-void Win32Platform::PostQuitMessage(int exitCode) { ::PostQuitMessage(exitCode); }
+void Win32Window::WaitForMessage(std::uint32_t timeoutMs) {
+  if (!delivered_.empty()) return;
+  MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs, QS_ALLINPUT);
+}
+
+void Win32Window::PostQuitMessage(int exitCode) { ::PostQuitMessage(exitCode); }
 
 // The window procedure already gave every message it did not hand on its default handling.
-long Win32Platform::DefWindowProc(const Message&) { return 0; }
-
-std::string Win32Platform::ProgramDirectory() const {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-  // A length of the whole buffer means the path was cut short.
-  if (length == 0 || length >= sizeof path) return "";
-  const std::string file(path, length);
-  const std::size_t separator = file.find_last_of("\\/");
-  return separator == std::string::npos ? "" : file.substr(0, separator + 1);
-}
-
-void Win32Platform::StartMixer(int mixRate, int maxChannels, unsigned flags) {
-  music_.StartMixer(mixRate, maxChannels, flags);
-}
-
-Song* Win32Platform::LoadSong(const char* path) { return music_.LoadSong(path); }
-
-void Win32Platform::PlaySong(Song* song) { music_.PlaySong(song); }
-
-void Win32Platform::FreeSong(Song* song) { music_.FreeSong(song); }
+long Win32Window::DefWindowProc(const Message&) { return 0; }

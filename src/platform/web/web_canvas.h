@@ -1,5 +1,5 @@
-// The platform in a web page: the page's canvas with a WebGL context, the browser's clock and
-// events, and Web Audio; the GL 1.1 the demo draws with is fixed_function.cpp's.
+// The demo's window in a web page: the page's canvas with a WebGL context, and the browser's
+// clock and events; the GL 1.1 the demo draws with is the page's own layer over WebGL.
 #pragma once
 
 #include <emscripten/html5.h>
@@ -8,15 +8,15 @@
 #include <optional>
 #include <string>
 
-#include "platform/platform.h"
-#include "web_audio_player.h"
+#include "platform/clock_and_input.h"
+#include "platform/demo_window.h"
 
-class WebPlatform final : public Platform {
+class WebCanvas final : public DemoWindow, public ClockAndInput {
  public:
-  WebPlatform() = default;
-  ~WebPlatform() override;
-  WebPlatform(const WebPlatform&) = delete;
-  WebPlatform& operator=(const WebPlatform&) = delete;
+  WebCanvas() = default;
+  ~WebCanvas() override;
+  WebCanvas(const WebCanvas&) = delete;
+  WebCanvas& operator=(const WebCanvas&) = delete;
 
   // The canvas keeps the picture's size in pixels; the page scales it with CSS.
   bool CreateDemoWindow(int width, int height) override;
@@ -27,23 +27,23 @@ class WebPlatform final : public Platform {
   void DestroyDemoWindow() override;
   void HideCursor() override;
   std::string ErrorText() const override;
+  // The browser runs no animation frames for a page that cannot be seen, so the canvas counts
+  // as showing whenever a frame is asked for.
+  bool Showing() const override { return true; }
+  // The browser paces the frames.
+  int RefreshRate() const override { return 0; }
 
   std::uint32_t GetTickCount() override;
-  // The browser paces the frames; a page must never block, so this returns at once.
+  std::uint64_t NowUs() override;
+  // A page must never block: the browser paces the frames, so these return at once.
   void Sleep(std::uint32_t milliseconds) override;
+  void WaitForMessage(std::uint32_t timeoutMs) override;
   // Where the page last saw the pointer, in picture pixels (it follows the pointer all along,
   // so the position is known before the first move over the picture).
   CursorPos GetCursorPos() const override;
   bool PeekMessage(Message& message) override;
   void PostQuitMessage(int exitCode) override;
   long DefWindowProc(const Message& message) override;
-
-  // The page's music lies in the working directory, so there is no other place to look.
-  std::string ProgramDirectory() const override;
-  void StartMixer(int mixRate, int maxChannels, unsigned flags) override;
-  Song* LoadSong(const char* path) override;
-  void PlaySong(Song* song) override;
-  void FreeSong(Song* song) override;
 
  private:
   static EM_BOOL OnKeyDown(int type, const EmscriptenKeyboardEvent* event, void* platform);
@@ -53,5 +53,4 @@ class WebPlatform final : public Platform {
   std::deque<Message> messages_;
   std::optional<int> pendingQuit_;
   std::string error_;
-  WebAudioPlayer music_;
 };

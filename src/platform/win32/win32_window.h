@@ -1,5 +1,5 @@
-// The Windows platform: a borderless popup over the desktop (or a window) with a WGL context, the
-// thread's message queue, the system clock and cursor, and music through waveOut.
+// The Windows demo's window: a borderless popup over the desktop (or a window) with a WGL
+// context, and the thread's message queue, the system clock and the cursor.
 #pragma once
 
 #include <cstdint>
@@ -7,19 +7,18 @@
 #include <optional>
 #include <string>
 
-#include "platform/frame_pacer.h"
+#include "platform/clock_and_input.h"
+#include "platform/demo_window.h"
 #include "platform/picture_target.h"
-#include "platform/platform.h"
-#include "wave_out_player.h"
 #include "window_mode.h"
 #include "windows_api.h"
 
-class Win32Platform final : public Platform {
+class Win32Window final : public DemoWindow, public ClockAndInput {
  public:
-  Win32Platform(HINSTANCE instance, bool windowed);
-  ~Win32Platform() override;
-  Win32Platform(const Win32Platform&) = delete;
-  Win32Platform& operator=(const Win32Platform&) = delete;
+  Win32Window(HINSTANCE instance, bool windowed);
+  ~Win32Window() override;
+  Win32Window(const Win32Window&) = delete;
+  Win32Window& operator=(const Win32Window&) = delete;
 
   bool CreateDemoWindow(int width, int height) override;
   bool CreateGLContext() override;
@@ -29,27 +28,22 @@ class Win32Platform final : public Platform {
   void DestroyDemoWindow() override;
   void HideCursor() override;
   std::string ErrorText() const override;
+  bool Showing() const override;
+  int RefreshRate() const override;
 
   std::uint32_t GetTickCount() override;
+  std::uint64_t NowUs() override;
   void Sleep(std::uint32_t milliseconds) override;
   CursorPos GetCursorPos() const override;
   bool PeekMessage(Message& message) override;
+  void WaitForMessage(std::uint32_t timeoutMs) override;
   void PostQuitMessage(int exitCode) override;
   long DefWindowProc(const Message& message) override;
-
-  std::string ProgramDirectory() const override;
-  void StartMixer(int mixRate, int maxChannels, unsigned flags) override;
-  Song* LoadSong(const char* path) override;
-  void PlaySong(Song* song) override;
-  void FreeSong(Song* song) override;
 
  private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   bool FailWith(const char* what);
   void ChooseRenderTarget();
-  bool Showing() const;
-  std::uint64_t NowUs() const;
-  bool WaitForSystemMessage(MSG& system);
 
   HINSTANCE instance_;
   bool classRegistered_ = false;
@@ -61,9 +55,7 @@ class Win32Platform final : public Platform {
   int pictureWidth_ = 0;
   int pictureHeight_ = 0;
   std::optional<PictureTarget> target_;
-  std::optional<FramePacer> pacer_;  // set once the window's display is known
   // The demo's messages the window procedure made of the system's, oldest first.
   std::deque<Message> delivered_;
   std::string error_;
-  WaveOutPlayer music_;
 };

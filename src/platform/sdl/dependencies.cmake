@@ -1,0 +1,15 @@
+# The Linux platform's dependencies, all Debian packages: SDL2, libopenmpt, OpenGL and GLU,
+# and for the tools beside the demo FreeType, fontconfig and libpng.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
+pkg_check_modules(OPENMPT REQUIRED IMPORTED_TARGET libopenmpt)
+find_package(OpenGL REQUIRED COMPONENTS OpenGL)
+find_package(Freetype REQUIRED)
+find_package(Fontconfig REQUIRED)
+find_package(PNG REQUIRED)
+
+add_library(demo_openmpt INTERFACE)
+target_link_libraries(demo_openmpt INTERFACE PkgConfig::OPENMPT)
+# The music file is read with POSIX calls.
+set(DEMO_MODULE_FILE_SOURCES platform/module_file.cpp)
+set(DEMO_BUILD_TOOLS ON)

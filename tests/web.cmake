@@ -1,0 +1,2 @@
+# The web page's suite, in headless Chromium.
+add_subdirectory(web)

@@ -1,0 +1,2 @@
+# The 32-bit Windows program's suite, under Wine.
+add_subdirectory(windows)
