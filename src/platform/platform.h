@@ -7,6 +7,11 @@
 #include "demo_window.h"
 #include "music_output.h"
 
+// A system's window with its clock and input: one object on every real platform, where the
+// system ties the two together (its window procedure or event queue, the cursor mapped into
+// the window's picture).
+class SystemWindow : public DemoWindow, public ClockAndInput {};
+
 // Who decides when the next frame is drawn.
 enum class FramePacing {
   ToDisplay,  // the demo's own loop: no faster than the display refreshes (native programs)

@@ -33,42 +33,16 @@ void RecordingPlatform::SetTicks(std::uint32_t value) { fixedTicks_ = value; }
 
 void RecordingPlatform::QueueMessage(const Message& message) { queue_.push_back(message); }
 
-bool RecordingPlatform::CreateDemoWindow(int, int) {
-  Record("CreateDemoWindow");
-  return true;
-}
-
-bool RecordingPlatform::CreateGLContext() {
-  Record("CreateGLContext");
-  return true;
-}
-
-void RecordingPlatform::ShowDemoWindow() { Record("ShowDemoWindow"); }
-
 void RecordingPlatform::SwapBuffers() {
   Record("SwapBuffers");
   frameTicks_.push_back(lastTickRead_);
   if (onSwap) onSwap(static_cast<int>(frameTicks_.size()));
 }
 
-void RecordingPlatform::DeleteGLContext() { Record("DeleteGLContext"); }
-
-void RecordingPlatform::DestroyDemoWindow() { Record("DestroyDemoWindow"); }
-
-void RecordingPlatform::HideCursor() { Record("HideCursor"); }
-
-std::string RecordingPlatform::ErrorText() const { return ""; }
-
 std::uint32_t RecordingPlatform::GetTickCount() {
   lastTickRead_ = ticks ? ticks() : fixedTicks_;
   return lastTickRead_;
 }
-
-void RecordingPlatform::Sleep(std::uint32_t milliseconds) {
-  Record("Sleep " + std::to_string(milliseconds));
-}
-
-CursorPos RecordingPlatform::GetCursorPos() const { return CursorPos{}; }
 
 bool RecordingPlatform::PeekMessage(Message& message) {
   if (queue_.empty()) {
@@ -81,25 +55,14 @@ bool RecordingPlatform::PeekMessage(Message& message) {
   return true;
 }
 
-void RecordingPlatform::WaitForMessage(std::uint32_t timeoutMs) {
-  Record("WaitForMessage " + std::to_string(timeoutMs));
-}
-
 void RecordingPlatform::PostQuitMessage(int exitCode) {
   Record("PostQuitMessage " + std::to_string(exitCode));
   queue_.push_back(Message{MessageType::Quit, exitCode});
 }
 
-long RecordingPlatform::DefWindowProc(const Message&) {
-  Record("DefWindowProc");
-  return kDefaultResult;
-}
-
 void RecordingPlatform::SetProgramDirectory(std::string directory) {
   programDirectory_ = std::move(directory);
 }
-
-std::string RecordingPlatform::ProgramDirectory() const { return programDirectory_; }
 
 void RecordingPlatform::StartMixer(int mixRate, int maxChannels, unsigned flags) {
   Record("StartMixer " + std::to_string(mixRate) + " " + std::to_string(maxChannels) + " " +
@@ -109,12 +72,4 @@ void RecordingPlatform::StartMixer(int mixRate, int maxChannels, unsigned flags)
 Song* RecordingPlatform::LoadSong(const char* path) {
   Record(std::string("LoadSong ") + path);
   return reinterpret_cast<Song*>(&recordedSong);
-}
-
-void RecordingPlatform::PlaySong(Song* song) {
-  Record(song != nullptr ? "PlaySong" : "PlaySong null");
-}
-
-void RecordingPlatform::FreeSong(Song* song) {
-  Record(song != nullptr ? "FreeSong" : "FreeSong null");
 }

@@ -41,34 +41,50 @@ class RecordingPlatform final : public DemoWindow, public ClockAndInput, public 
   // For each frame, the tick counter value last read before its swap: the frame's clock.
   const std::vector<std::uint32_t>& FrameTicks() const { return frameTicks_; }
 
-  bool CreateDemoWindow(int width, int height) override;
-  bool CreateGLContext() override;
-  void ShowDemoWindow() override;
+  // The window: every call succeeds.
+  bool CreateDemoWindow(int, int) override {
+    Record("CreateDemoWindow");
+    return true;
+  }
+  bool CreateGLContext() override {
+    Record("CreateGLContext");
+    return true;
+  }
+  void ShowDemoWindow() override { Record("ShowDemoWindow"); }
   void SwapBuffers() override;
-  void DeleteGLContext() override;
-  void DestroyDemoWindow() override;
-  void HideCursor() override;
-  std::string ErrorText() const override;
+  void DeleteGLContext() override { Record("DeleteGLContext"); }
+  void DestroyDemoWindow() override { Record("DestroyDemoWindow"); }
+  void HideCursor() override { Record("HideCursor"); }
+  std::string ErrorText() const override { return ""; }
   bool Showing() const override { return showing; }
   int RefreshRate() const override { return refreshRate; }
 
+  // The clock and the queue, as scripted.
   std::uint32_t GetTickCount() override;
   std::uint64_t NowUs() override { return nowUs ? nowUs() : 0; }
-  void Sleep(std::uint32_t milliseconds) override;
-  CursorPos GetCursorPos() const override;
+  void Sleep(std::uint32_t milliseconds) override {
+    Record("Sleep " + std::to_string(milliseconds));
+  }
+  CursorPos GetCursorPos() const override { return CursorPos{}; }
   bool PeekMessage(Message& message) override;
-  void WaitForMessage(std::uint32_t timeoutMs) override;
+  void WaitForMessage(std::uint32_t timeoutMs) override {
+    Record("WaitForMessage " + std::to_string(timeoutMs));
+  }
   void PostQuitMessage(int exitCode) override;
-  long DefWindowProc(const Message& message) override;
+  long DefWindowProc(const Message&) override {
+    Record("DefWindowProc");
+    return kDefaultResult;
+  }
 
   // The value DefWindowProc returns, so a test can see that a result was passed through.
   static constexpr long kDefaultResult = 0x5eed;
 
-  std::string ProgramDirectory() const override;
+  // The music: songs are stand-ins, never played.
+  std::string ProgramDirectory() const override { return programDirectory_; }
   void StartMixer(int mixRate, int maxChannels, unsigned flags) override;
   Song* LoadSong(const char* path) override;
-  void PlaySong(Song* song) override;
-  void FreeSong(Song* song) override;
+  void PlaySong(Song* song) override { Record(song != nullptr ? "PlaySong" : "PlaySong null"); }
+  void FreeSong(Song* song) override { Record(song != nullptr ? "FreeSong" : "FreeSong null"); }
 
  private:
   void Record(std::string call) { calls_.push_back(std::move(call)); }

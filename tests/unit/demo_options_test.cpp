@@ -46,12 +46,42 @@ TEST(DemoOptions, UnknownOptionsAndArgumentsAreNamedInTheError) {
   EXPECT_EQ(Parse({""}).outcome, DemoOptions::Outcome::Error);
 }
 
+TEST(DemoOptions, DeveloperOptionsStartTheTimelineAndReportFrames) {
+  const DemoOptions plain = Parse({});
+  EXPECT_EQ(plain.startScene, 1);
+  EXPECT_EQ(plain.startAtMs, 0u);
+  EXPECT_FALSE(plain.freeze);
+  EXPECT_FALSE(plain.frameTimes);
+
+  const DemoOptions all = Parse({"--scene", "2", "--at", "12000", "--freeze", "--frame-times"});
+  EXPECT_EQ(all.outcome, DemoOptions::Outcome::Run);
+  EXPECT_EQ(all.startScene, 2);
+  EXPECT_EQ(all.startAtMs, 12000u);
+  EXPECT_TRUE(all.freeze);
+  EXPECT_TRUE(all.frameTimes);
+}
+
+TEST(DemoOptions, DeveloperOptionValuesAreCheckedAndNamedInTheError) {
+  EXPECT_EQ(Parse({"--scene", "3"}).error, "--scene takes 1 to 2, not '3'");
+  EXPECT_EQ(Parse({"--scene", "0"}).outcome, DemoOptions::Outcome::Error);
+  EXPECT_EQ(Parse({"--scene", "1x"}).outcome, DemoOptions::Outcome::Error);
+  EXPECT_EQ(Parse({"--at", "-5"}).error,
+            "--at takes whole milliseconds from 0 to 86400000, not '-5'");
+  EXPECT_EQ(Parse({"--at", "86400001"}).outcome, DemoOptions::Outcome::Error);
+  EXPECT_EQ(Parse({"--at", "99999999999999999999"}).outcome, DemoOptions::Outcome::Error);
+  EXPECT_EQ(Parse({"--at", "86400000"}).startAtMs, 86'400'000u);
+  EXPECT_EQ(Parse({"--window", "--at"}).error, "--at needs a value");
+}
+
 TEST(DemoOptions, UsageNamesEveryOption) {
   const std::string usage = DemoUsage();
   EXPECT_EQ(usage.rfind("usage: demo", 0), 0U);
   EXPECT_NE(usage.find("--window"), std::string::npos);
   EXPECT_NE(usage.find("--help"), std::string::npos);
   EXPECT_NE(usage.find("Alt+Enter"), std::string::npos);
+  for (const char* option : {"--scene", "--at", "--freeze", "--frame-times"}) {
+    EXPECT_NE(usage.find(option), std::string::npos) << option;
+  }
   EXPECT_EQ(usage.back(), '\n');
 }
 

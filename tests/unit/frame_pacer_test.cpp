@@ -40,3 +40,12 @@ TEST(FramePacer, SlightlyLateFramesKeepThePhaseAndLateOnesDoNotBunchUp) {
   pacer.FrameStarted(55000);  // late by 35 ms
   EXPECT_EQ(pacer.WaitBeforeNextFrame(55000), 10000u) << "no burst to catch up";
 }
+
+TEST(FramePacer, CounterReadingsBecomeMicrosecondsWithoutOverflow) {
+  EXPECT_EQ(CounterToMicroseconds(3'579'545, 3'579'545), 1'000'000u);
+  EXPECT_EQ(CounterToMicroseconds(1'500, 1'000), 1'500'000u);
+  // A nanosecond counter after about 290 years: the plain product would pass 2^64.
+  const std::uint64_t seconds = 9'000'000'000;
+  EXPECT_EQ(CounterToMicroseconds(seconds * 1'000'000'000 + 999, 1'000'000'000),
+            seconds * 1'000'000);
+}

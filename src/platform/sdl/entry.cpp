@@ -1,5 +1,7 @@
 // Process entry on Linux: reads the demo's options and runs it on the SDL window with
 // libopenmpt's music, full screen or in a window.
+#include <memory>
+
 #include "host/demo_options.h"
 #include "host/win_main.h"
 #include "module_player.h"
@@ -8,7 +10,8 @@
 int main(int argc, char** argv) {
   const DemoOptions options = ParseDemoOptions(argc, argv);
   if (options.outcome != DemoOptions::Outcome::Run) return ReportDemoOptions(options);
-  SdlWindow window(options.windowed ? WindowMode::Windowed : WindowMode::FullScreen);
+  const std::unique_ptr<SystemWindow> window =
+      CreateSdlWindow(options.windowed ? WindowMode::Windowed : WindowMode::FullScreen);
   ModulePlayer music;
-  return host::WinMain(Platform{window, window, music}, options);
+  return host::WinMain(Platform{*window, *window, music}, options);
 }

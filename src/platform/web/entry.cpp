@@ -4,6 +4,7 @@
 // the run ends, and then the page is told. The options come from the page's query string.
 #include <emscripten.h>
 
+#include <memory>
 #include <optional>
 
 #include "host/demo_options.h"
@@ -23,7 +24,7 @@ EM_JS(void, TellPageFrameTime, (int scene, double ms), { Module.onFrameTime(scen
 // The canvas and the player live as long as the page: the sound device stays open between
 // runs, so a run started again plays through the same Web Audio context.
 struct Page {
-  WebCanvas canvas;
+  std::unique_ptr<SystemWindow> canvas = CreateWebCanvas();
   WebAudioPlayer music;
   DemoOptions options;
   std::optional<DemoRun> run;
@@ -50,7 +51,7 @@ void AnimationFrame() {
 }
 
 bool StartRun(const DemoOptions& options) {
-  page->run.emplace(Platform{page->canvas, page->canvas, page->music, FramePacing::ByCaller},
+  page->run.emplace(Platform{*page->canvas, *page->canvas, page->music, FramePacing::ByCaller},
                     options);
   if (options.frameTimes) page->run->onFrameTime = TellPageFrameTime;
   if (!page->run->StartUp()) {
@@ -87,7 +88,7 @@ int main(int argc, char** argv) {
   SetCubeDrawing(CubeDrawing::Immediate);
   SetTextDrawing(TextDrawing::PerGlyph);
   if (!StartRun(page->options)) {
-    TellPageDemoFailed(page->canvas.ErrorText().c_str());
+    TellPageDemoFailed(page->canvas->ErrorText().c_str());
     return 1;
   }
   return 0;

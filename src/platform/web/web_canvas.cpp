@@ -3,8 +3,12 @@
 #include "web_canvas.h"
 
 #include <emscripten.h>
+#include <emscripten/html5.h>
 
 #include <cmath>
+#include <deque>
+#include <optional>
+#include <string>
 
 #include "fixed_function.h"
 
@@ -17,105 +21,115 @@ EM_JS(int, PointerX, (), { return Module.pointer ? Module.pointer.x : 0; });
 EM_JS(int, PointerY, (), { return Module.pointer ? Module.pointer.y : 0; });
 EM_JS(void, ShowPointer, (bool shown), { Module.canvas.style.cursor = shown ? "" : "none"; });
 
-}  // namespace
-
-WebCanvas::~WebCanvas() {
-  DeleteGLContext();
-  DestroyDemoWindow();
-}
-
-std::string WebCanvas::ErrorText() const { return error_; }
-
-bool WebCanvas::CreateDemoWindow(int width, int height) {
-  if (emscripten_set_canvas_element_size(kCanvas, width, height) != EMSCRIPTEN_RESULT_SUCCESS) {
-    error_ = "cannot use the canvas: the page has no #canvas element";
-    return false;
-  }
-  emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, true, OnKeyDown);
-  windowOpen_ = true;
-  return true;
-}
-
-bool WebCanvas::CreateGLContext() {
-  if (!windowOpen_) return false;
-  EmscriptenWebGLContextAttributes attributes;
-  emscripten_webgl_init_context_attributes(&attributes);
-  // An opaque picture without multisampling, as the native context draws it.
-  attributes.alpha = false;
-  attributes.depth = true;
-  attributes.stencil = false;
-  attributes.antialias = false;
-  attributes.majorVersion = 1;
-  context_ = emscripten_webgl_create_context(kCanvas, &attributes);
-  if (context_ <= 0) {
-    context_ = 0;
-    error_ = "cannot create a WebGL context (is WebGL turned off in this browser?)";
-    return false;
-  }
-  emscripten_webgl_make_context_current(context_);
-  if (!StartFixedFunction()) {
-    error_ = "cannot compile the WebGL programs";
+class WebCanvas final : public SystemWindow {
+ public:
+  WebCanvas() = default;
+  ~WebCanvas() override {
     DeleteGLContext();
-    return false;
+    DestroyDemoWindow();
   }
-  return true;
-}
+  WebCanvas(const WebCanvas&) = delete;
+  WebCanvas& operator=(const WebCanvas&) = delete;
 
-void WebCanvas::ShowDemoWindow() {}
-
-void WebCanvas::SwapBuffers() {
-  // The browser shows the canvas once the frame's callback returns.
-  if (context_ != 0) FlushFixedFunction();
-}
-
-void WebCanvas::DeleteGLContext() {
-  if (context_ == 0) return;
-  StopFixedFunction();
-  emscripten_webgl_destroy_context(context_);
-  context_ = 0;
-}
-
-void WebCanvas::DestroyDemoWindow() {
-  if (!windowOpen_) return;
-  emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, true, nullptr);
-  ShowPointer(true);
-  messages_.clear();
-  windowOpen_ = false;
-}
-
-void WebCanvas::HideCursor() { ShowPointer(false); }
-
-std::uint32_t WebCanvas::GetTickCount() {
-  return static_cast<std::uint32_t>(std::fmod(std::floor(emscripten_get_now()), 4294967296.0));
-}
-
-std::uint64_t WebCanvas::NowUs() { return static_cast<std::uint64_t>(emscripten_get_now() * 1000); }
-
-void WebCanvas::Sleep(std::uint32_t) {}
-
-void WebCanvas::WaitForMessage(std::uint32_t) {}
-
-CursorPos WebCanvas::GetCursorPos() const { return CursorPos{PointerX(), PointerY()}; }
-
-EM_BOOL WebCanvas::OnKeyDown(int, const EmscriptenKeyboardEvent* event, void* platform) {
-  // The browser's key codes name Esc 27, as kKeyEscape does.
-  static_cast<WebCanvas*>(platform)->messages_.push_back(
-      Message{MessageType::KeyDown, static_cast<std::intptr_t>(event->keyCode)});
-  return event->keyCode == kKeyEscape;  // Esc is the demo's; other keys keep their meaning
-}
-
-bool WebCanvas::PeekMessage(Message& message) {
-  if (pendingQuit_) {
-    message = Message{MessageType::Quit, *pendingQuit_};
-    pendingQuit_.reset();
+  // The canvas keeps the picture's size in pixels; the page scales it with CSS.
+  bool CreateDemoWindow(int width, int height) override {
+    if (emscripten_set_canvas_element_size(kCanvas, width, height) != EMSCRIPTEN_RESULT_SUCCESS) {
+      error_ = "cannot use the canvas: the page has no #canvas element";
+      return false;
+    }
+    emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, true, OnKeyDown);
+    windowOpen_ = true;
     return true;
   }
-  if (messages_.empty()) return false;
-  message = messages_.front();
-  messages_.pop_front();
-  return true;
-}
+  bool CreateGLContext() override {
+    if (!windowOpen_) return false;
+    EmscriptenWebGLContextAttributes attributes;
+    emscripten_webgl_init_context_attributes(&attributes);
+    // An opaque picture without multisampling, as the native context draws it.
+    attributes.alpha = false;
+    attributes.depth = true;
+    attributes.stencil = false;
+    attributes.antialias = false;
+    attributes.majorVersion = 1;
+    context_ = emscripten_webgl_create_context(kCanvas, &attributes);
+    if (context_ <= 0) {
+      context_ = 0;
+      error_ = "cannot create a WebGL context (is WebGL turned off in this browser?)";
+      return false;
+    }
+    emscripten_webgl_make_context_current(context_);
+    if (!StartFixedFunction()) {
+      error_ = "cannot compile the WebGL programs";
+      DeleteGLContext();
+      return false;
+    }
+    return true;
+  }
+  void ShowDemoWindow() override {}
+  void SwapBuffers() override {
+    // The browser shows the canvas once the frame's callback returns.
+    if (context_ != 0) FlushFixedFunction();
+  }
+  void DeleteGLContext() override {
+    if (context_ == 0) return;
+    StopFixedFunction();
+    emscripten_webgl_destroy_context(context_);
+    context_ = 0;
+  }
+  void DestroyDemoWindow() override {
+    if (!windowOpen_) return;
+    emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, true, nullptr);
+    ShowPointer(true);
+    messages_.clear();
+    windowOpen_ = false;
+  }
+  void HideCursor() override { ShowPointer(false); }
+  std::string ErrorText() const override { return error_; }
+  // The browser runs no animation frames for a page that cannot be seen, so the canvas counts
+  // as showing whenever a frame is asked for.
+  bool Showing() const override { return true; }
+  // The browser paces the frames.
+  int RefreshRate() const override { return 0; }
 
-void WebCanvas::PostQuitMessage(int exitCode) { pendingQuit_ = exitCode; }
+  std::uint32_t GetTickCount() override {
+    return static_cast<std::uint32_t>(std::fmod(std::floor(emscripten_get_now()), 4294967296.0));
+  }
+  std::uint64_t NowUs() override { return static_cast<std::uint64_t>(emscripten_get_now() * 1000); }
+  // A page must never block: the browser paces the frames, so these return at once.
+  void Sleep(std::uint32_t) override {}
+  void WaitForMessage(std::uint32_t) override {}
+  // Where the page last saw the pointer, in picture pixels (it follows the pointer all along,
+  // so the position is known before the first move over the picture).
+  CursorPos GetCursorPos() const override { return CursorPos{PointerX(), PointerY()}; }
+  bool PeekMessage(Message& message) override {
+    if (pendingQuit_) {
+      message = Message{MessageType::Quit, *pendingQuit_};
+      pendingQuit_.reset();
+      return true;
+    }
+    if (messages_.empty()) return false;
+    message = messages_.front();
+    messages_.pop_front();
+    return true;
+  }
+  void PostQuitMessage(int exitCode) override { pendingQuit_ = exitCode; }
+  long DefWindowProc(const Message&) override { return 0; }
 
-long WebCanvas::DefWindowProc(const Message&) { return 0; }
+ private:
+  static EM_BOOL OnKeyDown(int, const EmscriptenKeyboardEvent* event, void* platform) {
+    // The browser's key codes name Esc 27, as kKeyEscape does.
+    static_cast<WebCanvas*>(platform)->messages_.push_back(
+        Message{MessageType::KeyDown, static_cast<std::intptr_t>(event->keyCode)});
+    return event->keyCode == kKeyEscape;  // Esc is the demo's; other keys keep their meaning
+  }
+
+  bool windowOpen_ = false;
+  EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context_ = 0;
+  std::deque<Message> messages_;
+  std::optional<int> pendingQuit_;
+  std::string error_;
+};
+
+}  // namespace
+
+std::unique_ptr<SystemWindow> CreateWebCanvas() { return std::make_unique<WebCanvas>(); }

@@ -2,6 +2,8 @@
 // and runs the host's WinMain on the Win32 window with waveOut's music, full screen or in a
 // window; what the demo says goes to the console or stream it was started from, else into a
 // message box.
+#include <memory>
+
 #include "console_or_message_box.h"
 #include "host/demo_options.h"
 #include "host/win_main.h"
@@ -17,9 +19,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (options.outcome != DemoOptions::Outcome::Run) {
     exitCode = ReportDemoOptions(options);
   } else {
-    Win32Window window(instance, options.windowed);
-    WaveOutPlayer music;
-    exitCode = host::WinMain(Platform{window, window, music}, options);
+    const std::unique_ptr<SystemWindow> window = CreateWin32Window(instance, options.windowed);
+    const std::unique_ptr<MusicOutput> music = CreateWaveOutPlayer();
+    exitCode = host::WinMain(Platform{*window, *window, *music}, options);
   }
   output.Finish(exitCode, options.outcome == DemoOptions::Outcome::Help);
   return exitCode;
