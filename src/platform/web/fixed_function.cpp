@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "frame_batch.h"
-#include "gl_matrix.h"
+#include "gl_matrix/gl_matrix.h"
 
 // WebGL's own versions of the calls this layer takes over.
 extern "C" {
