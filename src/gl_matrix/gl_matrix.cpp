@@ -88,3 +88,9 @@ void TransformPoint(const GlMatrix& m, float x, float y, float z, float out[4]) 
     out[row] = m[row] * x + m[4 + row] * y + m[8 + row] * z + m[12 + row];
   }
 }
+
+void TransformVector(const GlMatrix& m, const float v[4], float out[4]) {
+  for (int row = 0; row < 4; ++row) {
+    out[row] = m[row] * v[0] + m[4 + row] * v[1] + m[8 + row] * v[2] + m[12 + row] * v[3];
+  }
+}

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "fixed_function.h"
+#include "fixed_function/gl_entry_points.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The platform in a web page: the page's canvas with a WebGL context, the browser's clock and
-// events, and Web Audio; the GL 1.1 the demo draws with is fixed_function.cpp's.
+// events, and Web Audio; the GL 1.1 the demo draws with is src/fixed_function's.
 #pragma once
 
 #include <emscripten/html5.h>

@@ -17,7 +17,7 @@ struct BitmapImage {
 
 class FrameBatch {
  public:
-  // Compiles the two programs and makes the buffers; needs the WebGL context current.
+  // Compiles the two programs and makes the buffers; needs the context current.
   bool Create();
   // Frees what Create made; needs the same context current.
   void Release();
