@@ -1,5 +1,7 @@
 // GL 1.1 vertex arrays: positions and colours read from the caller's arrays at glDrawElements,
 // transformed and coloured as the GL does, and added to the frame's triangles.
+#include <algorithm>
+
 #include "fixed_function.h"
 #include "fixed_function_state.h"
 
