@@ -92,10 +92,10 @@ bool StartRun() {
     return false;
   }
   run->song = StartMusic(platform);
-  // The GL 1.1 layer under the page (fixed_function.cpp) has no vertex arrays and already
-  // gathers a frame's strips and bitmaps into few WebGL draws, so the scenes send plain
-  // per-cube strips and per-glyph display lists rather than the native build's own batches.
-  SetCubeDrawing(CubeDrawing::Immediate);
+  // The GL 1.1 layer under the page (src/fixed_function) draws the cube batch's vertex arrays
+  // as the per-cube strips, and keeps every bitmap drawn outside a display list in its glyph
+  // texture, so text goes through the font's lists rather than one merged bitmap per line.
+  SetCubeDrawing(CubeDrawing::Batched);
   SetTextDrawing(TextDrawing::PerGlyph);
   PrepareFrameState();
   run->scene = options.scene;
