@@ -1,4 +1,4 @@
-// The part of OpenGL 1.1 and GLU the demo draws with, as methods named after the GL calls
+// The subset of OpenGL 1.1 and GLU the demo draws with, as methods named after the GL calls
 // (Translatef for glTranslatef), over a GLES2 context: matrix stacks, triangle strips in
 // immediate mode, vertex arrays drawn with glDrawElements, colours, the raster position and
 // glyph display lists of glBitmap. Vertices are transformed on the CPU in Mesa's float order
