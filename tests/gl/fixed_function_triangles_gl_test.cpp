@@ -127,8 +127,9 @@ TEST_F(FixedFunctionTrianglesGL, VertexArraysCoverMesasPixels) {
 }
 
 TEST_F(FixedFunctionTrianglesGL, InfiniteAndNaNClipCoordinatesDrawAsMesaDrawsThem) {
-  // Each triangle has one odd corner; a finite triangle beside them makes sure something is
-  // drawn. The odd values are Mesa's to judge: the layer must only hand them on unchanged.
+  // One corner of the first triangle is odd; the second triangle, finite, makes sure something
+  // is drawn. The layer multiplies by the identity matrices as the GL does (0 times infinity
+  // makes NaNs in the other components) and Mesa's rasteriser judges the result.
   const float odd[] = {kInfinity, -kInfinity, kNaN};
   for (int component = 0; component < 4; ++component) {
     for (const float value : odd) {
