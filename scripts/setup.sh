@@ -7,8 +7,8 @@ set -euo pipefail
 # What the demo needs to build and run; ./run.sh installs only these. (libpng-dev: the
 # release preset also configures the capture tool.)
 build_packages=(cmake ninja-build g++ pkg-config)
-library_packages=(libsdl2-dev libopenmpt-dev libgl-dev libglu1-mesa-dev libfontconfig-dev
-  libfreetype-dev libpng-dev)
+library_packages=(libsdl2-dev libopenmpt-dev libgl-dev libglu1-mesa-dev libgles-dev
+  libfontconfig-dev libfreetype-dev libpng-dev)
 runtime_packages=(libgl1-mesa-dri fonts-urw-base35)
 demo_packages=("${build_packages[@]}" "${library_packages[@]}" "${runtime_packages[@]}")
 

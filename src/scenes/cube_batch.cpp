@@ -2,40 +2,12 @@
 // them, and one indexed draw of all triangles in the strips' order.
 #include "cube_batch.h"
 
-#include <algorithm>
-
 #include "cube.h"
+#include "gl_matrix/gl_matrix.h"
 
 namespace {
 
 CubeDrawing drawing = CubeDrawing::Batched;
-
-// Column-major 4 x 4 matrices, element (row, col) at [col * 4 + row], as the GL keeps them.
-// Every product and sum below is a float operation in the order Mesa's C code performs it;
-// double or fused arithmetic here would move vertices by a rounding step and change pixels.
-// (This file is compiled without floating-point contraction.)
-
-// glTranslatef: the fourth column becomes m times (x, y, z, 1).
-void Translate(GLfloat* m, float x, float y, float z) {
-  for (int row = 0; row < 4; ++row) {
-    m[12 + row] = m[row] * x + m[4 + row] * y + m[8 + row] * z + m[12 + row];
-  }
-}
-
-// glScalef with one factor for all three axes.
-void Scale(GLfloat* m, float s) {
-  for (int i = 0; i < 12; ++i) m[i] *= s;
-}
-
-// a times b, each element summed over k = 0 ... 3 in order.
-void Multiply(GLfloat* product, const GLfloat* a, const GLfloat* b) {
-  for (int row = 0; row < 4; ++row) {
-    for (int col = 0; col < 4; ++col) {
-      product[col * 4 + row] = a[row] * b[col * 4] + a[4 + row] * b[col * 4 + 1] +
-                               a[8 + row] * b[col * 4 + 2] + a[12 + row] * b[col * 4 + 3];
-    }
-  }
-}
 
 // The triangles the strips break into, as indices into the strip table: triangle k of a strip
 // is (k, k + 1, k + 2), with the first two swapped for odd k so that every triangle keeps the
@@ -66,7 +38,7 @@ void SetCubeDrawing(CubeDrawing choice) { drawing = choice; }
 
 CubeBatch::CubeBatch() : batched_(drawing == CubeDrawing::Batched) {
   if (!batched_) return;
-  glGetFloatv(GL_PROJECTION_MATRIX, projection_);
+  glGetFloatv(GL_PROJECTION_MATRIX, projection_.data());
   ReadModelView();
 }
 
@@ -78,7 +50,7 @@ void CubeBatch::SetColour(float r, float g, float b) {
 }
 
 void CubeBatch::ReadModelView() {
-  if (batched_) glGetFloatv(GL_MODELVIEW_MATRIX, modelView_);
+  if (batched_) glGetFloatv(GL_MODELVIEW_MATRIX, modelView_.data());
 }
 
 void CubeBatch::Add(float x, float y, float z) {
@@ -89,9 +61,8 @@ void CubeBatch::Add(float x, float y, float z) {
     glPopMatrix();
     return;
   }
-  GLfloat m[16];
-  std::copy(modelView_, modelView_ + 16, m);
-  Translate(m, x, y, z);
+  GlMatrix m = modelView_;
+  TranslateMatrix(m, x, y, z);
   AddMatrix(m);
 }
 
@@ -104,24 +75,19 @@ void CubeBatch::AddScaled(float x, float y, float z, float size) {
     glPopMatrix();
     return;
   }
-  GLfloat m[16];
-  std::copy(modelView_, modelView_ + 16, m);
-  Translate(m, x, y, z);
-  Scale(m, size);
+  GlMatrix m = modelView_;
+  TranslateMatrix(m, x, y, z);
+  ScaleMatrix(m, size, size, size);
   AddMatrix(m);
 }
 
-void CubeBatch::AddMatrix(const GLfloat* modelView) {
-  GLfloat mvp[16];
-  Multiply(mvp, projection_, modelView);
+void CubeBatch::AddMatrix(const GlMatrix& modelView) {
+  const GlMatrix mvp = MultiplyMatrices(projection_, modelView);
   const auto first = static_cast<GLuint>(positions_.size() / 4);
   for (const CubeVertex& v : kCubeStrips) {
-    // The vertex's w is 1; its other coordinates are +-1, so each product is exact and only
-    // the order of the sums matters.
-    for (int row = 0; row < 4; ++row) {
-      positions_.push_back(mvp[row] * v.x + mvp[4 + row] * v.y + mvp[8 + row] * v.z +
-                           mvp[12 + row]);
-    }
+    float clip[4];
+    TransformPoint(mvp, v.x, v.y, v.z, clip);
+    positions_.insert(positions_.end(), clip, clip + 4);
     colours_.insert(colours_.end(), colour_, colour_ + 4);
   }
   for (int i = 0; i < kTriangles.count; ++i) indices_.push_back(first + kTriangles.index[i]);

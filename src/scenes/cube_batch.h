@@ -6,17 +6,19 @@
 
 #include <vector>
 
-// How the scenes send their cubes. Batched is the native demo's; Immediate is the plain
-// per-cube path (push, translate, scale, cube(), pop), which the page draws with (its GL
-// layer gathers strips itself) and the tests hold the batch against.
+#include "gl_matrix/gl_matrix.h"
+
+// How the scenes send their cubes. Batched is the demo's on every platform; Immediate is the
+// plain per-cube path (push, translate, scale, cube(), pop) that the tests hold the batch
+// against.
 enum class CubeDrawing { Batched, Immediate };
 void SetCubeDrawing(CubeDrawing drawing);
 
 // Each cube costs the GL one draw call in immediate mode; batched, the whole frame is one
 // glDrawElements (GL 1.1 vertex arrays). The batch does on the CPU what the GL does per
-// vertex, in the GL's own float operation order (Mesa's matrix code: translate, scale, then
-// projection times model-view, then the matrix times the vertex), and hands the GL finished
-// clip coordinates under identity matrices, which the GL passes through unchanged. Triangles
+// vertex, in the GL's own float operation order (Mesa's matrix code, gl_matrix.h: translate,
+// scale, then projection times model-view, then the matrix times the vertex), and hands the
+// GL finished clip coordinates under identity matrices, which the GL passes through unchanged. Triangles
 // keep the strips' order and winding (no depth test: later cubes cover earlier ones), and
 // flat shading hands each cube's colour to its pixels unchanged.
 class CubeBatch {
@@ -39,11 +41,11 @@ class CubeBatch {
   void Draw();
 
  private:
-  void AddMatrix(const GLfloat* modelView);
+  void AddMatrix(const GlMatrix& modelView);
 
   bool batched_;
-  GLfloat projection_[16];
-  GLfloat modelView_[16];
+  GlMatrix projection_{};
+  GlMatrix modelView_{};
   GLfloat colour_[4] = {1, 1, 1, 1};
   std::vector<GLfloat> positions_;  // four clip coordinates per vertex
   std::vector<GLfloat> colours_;    // RGBA per vertex

@@ -13,3 +13,6 @@ target_link_libraries(demo_openmpt INTERFACE PkgConfig::OPENMPT)
 # The music file is read with POSIX calls.
 set(DEMO_MODULE_FILE_SOURCES platform/module_file.cpp)
 set(DEMO_BUILD_TOOLS ON)
+# The web page's GL layer is built too, for the GL tests that compare it with Mesa (its
+# drawing uses GLES2 calls, which Mesa's libGL has).
+set(DEMO_GL_LAYER ON)

@@ -1,5 +1,6 @@
 # The web page's dependencies: libopenmpt built from Debian's source package with emscripten;
-# the browser gives the rest. GL 1.1 and GLU are the page's own layer over WebGL.
+# the browser gives the rest. GL 1.1 and GLU are the page's own layer over WebGL
+# (src/fixed_function).
 include(cmake/libopenmpt.cmake)
 add_library(OpenGL::GL INTERFACE IMPORTED)
 add_library(OpenGL::GLU INTERFACE IMPORTED)
@@ -10,3 +11,4 @@ target_compile_options(demo_openmpt INTERFACE -fexceptions)
 target_link_libraries(demo_openmpt INTERFACE openmpt_static)
 set(DEMO_MODULE_FILE_SOURCES platform/module_file.cpp)
 set(DEMO_BUILD_TOOLS OFF)
+set(DEMO_GL_LAYER ON)

@@ -9,7 +9,6 @@
 
 #include "host/demo_options.h"
 #include "host/demo_run.h"
-#include "scenes/cube_batch.h"
 #include "text/font.h"
 #include "web_audio_player.h"
 #include "web_canvas.h"
@@ -82,10 +81,8 @@ int main(int argc, char** argv) {
                            : ("demo: " + page->options.error).c_str());
     return 2;
   }
-  // The page's GL layer has no vertex arrays and already gathers a frame's strips and bitmaps
-  // into few WebGL draws, so the scenes send plain per-cube strips and per-glyph display lists
-  // rather than the native build's own batches.
-  SetCubeDrawing(CubeDrawing::Immediate);
+  // The page's GL layer keeps every bitmap drawn outside a display list in its glyph texture,
+  // so text goes through the font's lists rather than one merged bitmap per line.
   SetTextDrawing(TextDrawing::PerGlyph);
   if (!StartRun(page->options)) {
     TellPageDemoFailed(page->canvas->ErrorText().c_str());

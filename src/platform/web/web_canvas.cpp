@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "fixed_function.h"
+#include "fixed_function/gl_entry_points.h"
 
 namespace {
 

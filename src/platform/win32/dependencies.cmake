@@ -14,3 +14,4 @@ target_link_libraries(demo_openmpt INTERFACE openmpt_static)
 # with Win32 calls.
 set(DEMO_MODULE_FILE_SOURCES platform/win32/module_file.cpp platform/win32/windows_api.cpp)
 set(DEMO_BUILD_TOOLS OFF)
+set(DEMO_GL_LAYER OFF)

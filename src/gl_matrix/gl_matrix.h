@@ -21,3 +21,5 @@ void OrthoMatrix(GlMatrix& m, float left, float right, float bottom, float top, 
                  float farVal);
 // m times (x, y, z, 1); out receives clip coordinates.
 void TransformPoint(const GlMatrix& m, float x, float y, float z, float out[4]);
+// m times the vector v = (x, y, z, w); out receives clip coordinates.
+void TransformVector(const GlMatrix& m, const float v[4], float out[4]);

@@ -1,7 +1,10 @@
-// The frame batch's WebGL side: two small programs, one vertex buffer and the glyph texture.
+// The frame batch's GLES2 side: two small programs, one vertex buffer and the glyph texture.
+// The shaders are GLSL ES 1.00, which WebGL takes and desktop GL takes through
+// ARB_ES2_compatibility.
 #include "frame_batch.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -9,7 +12,10 @@ namespace {
 constexpr int kTriangleFloats = 7;
 constexpr int kGlyphFloats = 9;
 
-const char* const kTriangleVertex = R"(
+// Colours arrive as 8-bit levels (0 ... 255) and are rounded again per fragment: a triangle's
+// one colour, interpolated between equal corners, comes out a hair off, and must not cross a
+// rounding boundary of the 8-bit framebuffer on the way.
+const char* const kTriangleVertex = R"(#version 100
 attribute vec4 position;
 attribute vec3 colour;
 varying vec3 shade;
@@ -18,32 +24,35 @@ void main() {
   shade = colour;
 })";
 
-const char* const kTriangleFragment = R"(
+const char* const kTriangleFragment = R"(#version 100
 precision mediump float;
 varying vec3 shade;
-void main() { gl_FragColor = vec4(shade, 1.0); })";
+void main() { gl_FragColor = vec4(floor(shade + 0.5) / 255.0, 1.0); })";
 
-const char* const kGlyphVertex = R"(
+// Texel coordinates are scaled to the glyph texture's size when it is drawn, so bitmaps kept
+// after others were placed leave those where they are.
+const char* const kGlyphVertex = R"(#version 100
 attribute vec4 position;
 attribute vec3 colour;
 attribute vec2 texel;
+uniform vec2 texelSize;
 varying vec3 shade;
 varying vec2 where;
 void main() {
   gl_Position = position;
   shade = colour;
-  where = texel;
+  where = texel * texelSize;
 })";
 
 // glBitmap leaves the pixels of unset bits alone.
-const char* const kGlyphFragment = R"(
+const char* const kGlyphFragment = R"(#version 100
 precision mediump float;
 uniform sampler2D glyphs;
 varying vec3 shade;
 varying vec2 where;
 void main() {
   if (texture2D(glyphs, where).r < 0.5) discard;
-  gl_FragColor = vec4(shade, 1.0);
+  gl_FragColor = vec4(floor(shade + 0.5) / 255.0, 1.0);
 })";
 
 GLuint CompileShader(GLenum type, const char* source) {
@@ -84,6 +93,10 @@ GLuint LinkProgram(const char* vertexSource, const char* fragmentSource) {
   return program;
 }
 
+// A colour component in [0, 1] as the 8-bit level the GL stores for it: the product rounded to
+// the nearest level, ties to even.
+float ColourLevel(float value) { return std::nearbyint(value * 255.0f); }
+
 void PointAttribute(GLuint index, int size, int stride, int offset) {
   glEnableVertexAttribArray(index);
   glVertexAttribPointer(index, size, GL_FLOAT, GL_FALSE, stride * static_cast<int>(sizeof(float)),
@@ -118,12 +131,14 @@ void FrameBatch::Release() {
 
 void FrameBatch::AddVertex(const float clip[4], const float colour[3]) {
   triangleVertices_.insert(triangleVertices_.end(), clip, clip + 4);
-  triangleVertices_.insert(triangleVertices_.end(), colour, colour + 3);
+  for (int c = 0; c < 3; ++c) triangleVertices_.push_back(ColourLevel(colour[c]));
 }
 
 int FrameBatch::KeepBitmap(BitmapImage image) {
   imageLeft_.push_back(textureWidth_);
-  textureWidth_ += image.width + 1;  // a clear column between neighbours
+  // A clear column between neighbours, and rows a multiple of 8 texels, so that whatever
+  // unpack alignment the context has (1, 2, 4 or 8) reads the texture's rows as packed.
+  textureWidth_ = (textureWidth_ + image.width + 1 + 7) / 8 * 8;
   textureHeight_ = std::max(textureHeight_, image.height);
   images_.push_back(std::move(image));
   textureCurrent_ = false;
@@ -138,15 +153,17 @@ void FrameBatch::AddBitmap(int image, int left, int bottom, int width, int heigh
   const float x1 = 2.0f * (left + bitmap.width) / width - 1;
   const float y0 = 2.0f * bottom / height - 1;
   const float y1 = 2.0f * (bottom + bitmap.height) / height - 1;
-  const auto u0 = static_cast<float>(imageLeft_[static_cast<std::size_t>(image)]) / textureWidth_;
-  const float u1 = static_cast<float>(imageLeft_[static_cast<std::size_t>(image)] + bitmap.width) /
-                   textureWidth_;
-  const float v1 = static_cast<float>(bitmap.height) / textureHeight_;
+  // In texels; the vertex shader scales them to the texture as it is when drawn.
+  const auto u0 = static_cast<float>(imageLeft_[static_cast<std::size_t>(image)]);
+  const float u1 = u0 + static_cast<float>(bitmap.width);
+  const auto v1 = static_cast<float>(bitmap.height);
   const float corners[6][4] = {{x0, y0, u0, 0}, {x1, y0, u1, 0},  {x1, y1, u1, v1},
                                {x0, y0, u0, 0}, {x1, y1, u1, v1}, {x0, y1, u0, v1}};
+  const float r = ColourLevel(colour[0]);
+  const float g = ColourLevel(colour[1]);
+  const float b = ColourLevel(colour[2]);
   for (const auto& c : corners) {
-    const float vertex[kGlyphFloats] = {c[0],      c[1],      0,    1,   colour[0],
-                                        colour[1], colour[2], c[2], c[3]};
+    const float vertex[kGlyphFloats] = {c[0], c[1], 0, 1, r, g, b, c[2], c[3]};
     glyphVertices_.insert(glyphVertices_.end(), vertex, vertex + kGlyphFloats);
   }
 }
@@ -196,6 +213,8 @@ void FrameBatch::Flush() {
       UploadGlyphTexture();
     }
     glUniform1i(glGetUniformLocation(glyphProgram_, "glyphs"), 0);
+    glUniform2f(glGetUniformLocation(glyphProgram_, "texelSize"), 1.0f / textureWidth_,
+                1.0f / textureHeight_);
     Upload(glyphVertices_);
     PointAttribute(0, 4, kGlyphFloats, 0);
     PointAttribute(1, 3, kGlyphFloats, 4);

@@ -1,5 +1,6 @@
 // Collects what a frame draws through the fixed-function layer (triangles in clip coordinates,
-// glyph bitmaps in window pixels) and draws it with WebGL in two draw calls.
+// glyph bitmaps in window pixels) and draws it with GLES2 calls (WebGL's on the page, Mesa's
+// natively) in two draw calls.
 #pragma once
 
 #include <GLES2/gl2.h>
@@ -17,12 +18,12 @@ struct BitmapImage {
 
 class FrameBatch {
  public:
-  // Compiles the two programs and makes the buffers; needs the WebGL context current.
+  // Compiles the two programs and makes the buffers; needs the context current.
   bool Create();
   // Frees what Create made; needs the same context current.
   void Release();
 
-  // A triangle corner: clip coordinates (x, y, z, w) and an RGB colour.
+  // A triangle corner: clip coordinates (x, y, z, w) and an RGB colour in [0, 1].
   void AddVertex(const float clip[4], const float colour[3]);
   // Keeps a bitmap for the glyph texture; returns its number for AddBitmap.
   int KeepBitmap(BitmapImage image);
@@ -40,6 +41,7 @@ class FrameBatch {
   GLuint glyphProgram_ = 0;
   GLuint buffer_ = 0;
   GLuint texture_ = 0;
+  // Colours as 8-bit levels, texture coordinates in texels.
   std::vector<float> triangleVertices_;  // x, y, z, w, r, g, b
   std::vector<float> glyphVertices_;     // x, y, z, w, r, g, b, u, v
   std::vector<BitmapImage> images_;
