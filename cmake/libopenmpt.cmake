@@ -3,7 +3,9 @@
 # are cached outside the build folder (DEMO_DEPS_CACHE, else ~/.cache/demo-deps), keyed by
 # source version, compiler version and compile flags, so fresh clones on the same machine build
 # it once.
-# Defines the imported target openmpt_static.
+# Defines the imported target openmpt_static. The including platform may set
+# DEMO_OPENMPT_CXX_FLAGS (flags the library needs beyond the toolchain's) and
+# DEMO_OPENMPT_SYSTEM_LIBRARIES (what a program linking it needs from the system).
 
 if(DEFINED ENV{DEMO_DEPS_CACHE})
   set(deps_cache "$ENV{DEMO_DEPS_CACHE}")
@@ -29,11 +31,7 @@ execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpmachine
   OUTPUT_VARIABLE compiler_target OUTPUT_STRIP_TRAILING_WHITESPACE)
 set(openmpt_source "${deps_cache}/libopenmpt-${openmpt_version}-source")
 # The toolchain's flags (the 32-bit Windows build's SSE2 arithmetic) apply to the library too.
-# Emscripten leaves C++ exceptions off unless asked, and libopenmpt reports bad input with them.
-set(openmpt_cxx_flags "${CMAKE_CXX_FLAGS}")
-if(EMSCRIPTEN)
-  string(APPEND openmpt_cxx_flags " -fexceptions")
-endif()
+set(openmpt_cxx_flags "${CMAKE_CXX_FLAGS} ${DEMO_OPENMPT_CXX_FLAGS}")
 string(STRIP "${openmpt_cxx_flags}" openmpt_cxx_flags)
 string(MD5 flags_key "${openmpt_cxx_flags}")
 string(SUBSTRING "${flags_key}" 0 8 flags_key)
@@ -80,6 +78,5 @@ add_library(openmpt_static STATIC IMPORTED)
 set_target_properties(openmpt_static PROPERTIES
   IMPORTED_LOCATION "${openmpt_prefix}/lib/libopenmpt.a"
   INTERFACE_INCLUDE_DIRECTORIES "${openmpt_prefix}/include")
-if(WIN32)
-  set_target_properties(openmpt_static PROPERTIES INTERFACE_LINK_LIBRARIES "ole32;rpcrt4")
-endif()
+set_target_properties(openmpt_static PROPERTIES
+  INTERFACE_LINK_LIBRARIES "${DEMO_OPENMPT_SYSTEM_LIBRARIES}")

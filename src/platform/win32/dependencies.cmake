@@ -1,6 +1,7 @@
 # The Windows platform's dependencies: the system's OpenGL and GLU, and libopenmpt built from
 # Debian's source package with the cross compiler.
 find_package(OpenGL REQUIRED COMPONENTS OpenGL)
+set(DEMO_OPENMPT_SYSTEM_LIBRARIES ole32 rpcrt4)
 include(cmake/libopenmpt.cmake)
 # mingw-w64's GL headers include all of windows.h unless these are defined, and its macros
 # rename our own PeekMessage, DefWindowProc and FreeModule. Only src/platform/win32/
