@@ -26,12 +26,13 @@ bool ShowsOnScreen() {
 
 class SdlWindow final : public SystemWindow {
  public:
-  explicit SdlWindow(WindowMode mode = WindowMode::FullScreen) : windowMode_(mode) { SDL_Init(0); }
+  explicit SdlWindow(WindowMode mode) : windowMode_(mode) { SDL_Init(0); }
   ~SdlWindow() override {
     DeleteGLContext();
     DestroyDemoWindow();
     SDL_Quit();
   }
+
   SdlWindow(const SdlWindow&) = delete;
   SdlWindow& operator=(const SdlWindow&) = delete;
 
@@ -58,6 +59,7 @@ class SdlWindow final : public SystemWindow {
     }
     return false;
   }
+
   bool CreateGLContext() override {
     if (window_ == nullptr) return false;
     context_ = SDL_GL_CreateContext(window_);
@@ -71,6 +73,7 @@ class SdlWindow final : public SystemWindow {
     ChooseRenderTarget();
     return true;
   }
+
   void ShowDemoWindow() override {
     if (window_ == nullptr) return;
     SDL_ShowWindow(window_);
@@ -79,34 +82,40 @@ class SdlWindow final : public SystemWindow {
     // Going full screen may have resized the window.
     ChooseRenderTarget();
   }
+
   void SwapBuffers() override {
     if (window_ == nullptr || context_ == nullptr) return;
     target_->Present();
     SDL_GL_SwapWindow(window_);
     ChooseRenderTarget();
   }
+
   void DeleteGLContext() override {
     if (context_ == nullptr) return;
     target_->Release();
     target_.reset();
     DeleteGLContextOf(window_, context_);
   }
+
   void DestroyDemoWindow() override {
     if (window_ != nullptr) SDL_DestroyWindow(window_);
     window_ = nullptr;
     if (videoStarted_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
     videoStarted_ = false;
   }
+
   // Starting video shows the cursor again, so the wish is kept and applied once video is up.
   void HideCursor() override {
     cursorHidden_ = true;
     if (videoStarted_) SDL_ShowCursor(SDL_DISABLE);
   }
+
   std::string ErrorText() const override { return error_; }
   bool Showing() const override {
     if (window_ == nullptr) return false;
     return (SDL_GetWindowFlags(window_) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) == 0;
   }
+
   int RefreshRate() const override {
     SDL_DisplayMode mode{};
     const int display = window_ != nullptr ? SDL_GetWindowDisplayIndex(window_) : -1;
@@ -117,6 +126,7 @@ class SdlWindow final : public SystemWindow {
   std::uint64_t NowUs() override {
     return CounterToMicroseconds(SDL_GetPerformanceCounter(), SDL_GetPerformanceFrequency());
   }
+
   void Sleep(std::uint32_t milliseconds) override { SDL_Delay(milliseconds); }
   CursorPos GetCursorPos() const override {
     if (window_ == nullptr) return CursorPos{};
@@ -132,6 +142,7 @@ class SdlWindow final : public SystemWindow {
     SDL_GetWindowSize(window_, &windowWidth, &windowHeight);
     return CursorInPicture(x, y, windowWidth, windowHeight, pictureWidth_, pictureHeight_);
   }
+
   bool PeekMessage(Message& message) override {
     if (pendingQuit_) {
       message = Message{MessageType::Quit, *pendingQuit_};
@@ -144,11 +155,13 @@ class SdlWindow final : public SystemWindow {
     message = windowMode_.SwitchOnKey(window_, event) ? Message{} : Translate(event);
     return true;
   }
+
   void WaitForMessage(std::uint32_t timeoutMs) override {
     if (pendingQuit_) return;
     // Without an event to fill in, SDL waits and leaves the event in its queue.
     SDL_WaitEventTimeout(nullptr, static_cast<int>(timeoutMs));
   }
+
   void PostQuitMessage(int exitCode) override { pendingQuit_ = exitCode; }
   long DefWindowProc(const Message&) override { return 0; }
 
@@ -167,6 +180,7 @@ class SdlWindow final : public SystemWindow {
     }
     return true;
   }
+
   void ChooseRenderTarget() {
     if (!target_) return;
     int width = 0;
@@ -174,6 +188,7 @@ class SdlWindow final : public SystemWindow {
     SDL_GL_GetDrawableSize(window_, &width, &height);
     target_->Prepare(width, height);
   }
+
   static Message Translate(const SDL_Event& event) {
     Message message;
     switch (event.type) {

@@ -28,6 +28,7 @@ class WebCanvas final : public SystemWindow {
     DeleteGLContext();
     DestroyDemoWindow();
   }
+
   WebCanvas(const WebCanvas&) = delete;
   WebCanvas& operator=(const WebCanvas&) = delete;
 
@@ -41,6 +42,7 @@ class WebCanvas final : public SystemWindow {
     windowOpen_ = true;
     return true;
   }
+
   bool CreateGLContext() override {
     if (!windowOpen_) return false;
     EmscriptenWebGLContextAttributes attributes;
@@ -65,17 +67,20 @@ class WebCanvas final : public SystemWindow {
     }
     return true;
   }
+
   void ShowDemoWindow() override {}
   void SwapBuffers() override {
     // The browser shows the canvas once the frame's callback returns.
     if (context_ != 0) FlushFixedFunction();
   }
+
   void DeleteGLContext() override {
     if (context_ == 0) return;
     StopFixedFunction();
     emscripten_webgl_destroy_context(context_);
     context_ = 0;
   }
+
   void DestroyDemoWindow() override {
     if (!windowOpen_) return;
     emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, true, nullptr);
@@ -83,6 +88,7 @@ class WebCanvas final : public SystemWindow {
     messages_.clear();
     windowOpen_ = false;
   }
+
   void HideCursor() override { ShowPointer(false); }
   std::string ErrorText() const override { return error_; }
   // The browser runs no animation frames for a page that cannot be seen, so the canvas counts
@@ -94,6 +100,7 @@ class WebCanvas final : public SystemWindow {
   std::uint32_t GetTickCount() override {
     return static_cast<std::uint32_t>(std::fmod(std::floor(emscripten_get_now()), 4294967296.0));
   }
+
   std::uint64_t NowUs() override { return static_cast<std::uint64_t>(emscripten_get_now() * 1000); }
   // A page must never block: the browser paces the frames, so these return at once.
   void Sleep(std::uint32_t) override {}
@@ -112,6 +119,7 @@ class WebCanvas final : public SystemWindow {
     messages_.pop_front();
     return true;
   }
+
   void PostQuitMessage(int exitCode) override { pendingQuit_ = exitCode; }
   long DefWindowProc(const Message&) override { return 0; }
 

@@ -96,6 +96,7 @@ class WaveOutPlayer final : public MusicOutput {
       waveOutPrepareHeader(device_, &headers_[i], sizeof headers_[i]);
     }
   }
+
   Song* LoadSong(const char* path) override { return LoadSongFile(path); }
   void PlaySong(Song* song) override {
     if (song == nullptr || device_ == nullptr) return;
@@ -109,6 +110,7 @@ class WaveOutPlayer final : public MusicOutput {
     for (int i = 0; i < kBuffers; ++i) Fill(i);
     feeder_ = std::thread(&WaveOutPlayer::Feed, this);
   }
+
   void FreeSong(Song* song) override {
     if (song == nullptr) return;
     if (device_ != nullptr) {
@@ -136,6 +138,7 @@ class WaveOutPlayer final : public MusicOutput {
       }
     }
   }
+
   // Renders the next chunk into a buffer and queues it; silence when no song plays.
   void Fill(int buffer) {
     {

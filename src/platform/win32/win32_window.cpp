@@ -40,6 +40,7 @@ class Win32Window final : public SystemWindow {
     DeleteGLContext();
     DestroyDemoWindow();
   }
+
   Win32Window(const Win32Window&) = delete;
   Win32Window& operator=(const Win32Window&) = delete;
 
@@ -61,6 +62,7 @@ class Win32Window final : public SystemWindow {
     if (window_ == nullptr) return FailWith("cannot open the display: no window could be made");
     return true;
   }
+
   bool CreateGLContext() override {
     if (window_ == nullptr) return false;
     deviceContext_ = GetDC(window_);
@@ -88,6 +90,7 @@ class Win32Window final : public SystemWindow {
     ChooseRenderTarget();
     return true;
   }
+
   void ShowDemoWindow() override {
     if (window_ == nullptr) return;
     ShowWindow(window_, SW_SHOW);
@@ -95,12 +98,14 @@ class Win32Window final : public SystemWindow {
     SetFocus(window_);
     ChooseRenderTarget();
   }
+
   void SwapBuffers() override {
     if (deviceContext_ == nullptr || context_ == nullptr) return;
     target_->Present();
     ::SwapBuffers(deviceContext_);
     ChooseRenderTarget();
   }
+
   void DeleteGLContext() override {
     if (context_ != nullptr) {
       target_->Release();
@@ -112,20 +117,24 @@ class Win32Window final : public SystemWindow {
     if (deviceContext_ != nullptr) ReleaseDC(window_, deviceContext_);
     deviceContext_ = nullptr;
   }
+
   void DestroyDemoWindow() override {
     if (window_ != nullptr) DestroyWindow(window_);
     window_ = nullptr;
     if (classRegistered_) UnregisterClassA(kWindowClass, instance_);
     classRegistered_ = false;
   }
+
   void HideCursor() override {
     if (!cursorHidden_) ShowCursor(FALSE);
     cursorHidden_ = true;
   }
+
   std::string ErrorText() const override { return error_; }
   bool Showing() const override {
     return window_ != nullptr && IsWindowVisible(window_) && !IsIconic(window_);
   }
+
   int RefreshRate() const override {
     if (deviceContext_ == nullptr) return 0;
     // 0 and 1 stand for the hardware's default rate, which the system does not tell.
@@ -142,6 +151,7 @@ class Win32Window final : public SystemWindow {
     return CounterToMicroseconds(static_cast<std::uint64_t>(counter.QuadPart),
                                  static_cast<std::uint64_t>(perSecond.QuadPart));
   }
+
   void Sleep(std::uint32_t milliseconds) override { ::Sleep(milliseconds); }
   CursorPos GetCursorPos() const override {
     POINT point{};
@@ -153,6 +163,7 @@ class Win32Window final : public SystemWindow {
     return CursorInPicture(point.x, point.y, client.right - client.left, client.bottom - client.top,
                            pictureWidth_, pictureHeight_);
   }
+
   // One system message per call, dispatched to the window procedure; what that handed to the
   // demo comes back first. A message the system handled by default comes back as Other.
   bool PeekMessage(Message& message) override {
@@ -177,10 +188,12 @@ class Win32Window final : public SystemWindow {
     delivered_.pop_front();
     return true;
   }
+
   void WaitForMessage(std::uint32_t timeoutMs) override {
     if (!delivered_.empty()) return;
     MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs, QS_ALLINPUT);
   }
+
   void PostQuitMessage(int exitCode) override { ::PostQuitMessage(exitCode); }
   // The window procedure already gave every message it did not hand on its default handling.
   long DefWindowProc(const Message&) override { return 0; }
@@ -210,10 +223,12 @@ class Win32Window final : public SystemWindow {
     }
     return DefWindowProcA(window, message, wParam, lParam);
   }
+
   bool FailWith(const char* what) {
     error_ = std::string(what) + ": " + SystemErrorText(GetLastError());
     return false;
   }
+
   void ChooseRenderTarget() {
     if (!target_) return;
     RECT client{};
