@@ -22,12 +22,14 @@ fuzz_packages=(clang)
 test_packages=("${unit_test_packages[@]}" "${gl_test_packages[@]}" "${e2e_test_packages[@]}"
   "${capture_test_packages[@]}" "${fuzz_packages[@]}")
 
-# The Windows leg: the 32-bit cross compiler, Wine with Mesa's GL for 32-bit programs, and what
-# `apt-get source libopenmpt` needs. A kernel that cannot run 32-bit code also gets qemu's i386
-# emulator (enable_wine32, scripts/wine32.sh).
+# The Windows leg: the 32-bit cross compiler, Wine with Mesa's GL for 32-bit programs, what
+# `apt-get source libopenmpt` needs, and zip and unzip for the release archive's tests. A
+# kernel that cannot run 32-bit code also gets qemu's i386 emulator (enable_wine32,
+# scripts/wine32.sh).
 windows_packages=(
   g++-mingw-w64-i686-posix dpkg-dev
   wine wine32:i386 libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386
+  zip unzip
 )
 
 # The web leg: emscripten (Debian's, offline), Chromium to run the page headless, and node
