@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Sets up the machine as test.sh does, builds the Linux and Windows programs, and writes the
-# release into dist/: both archives, the video, a still and SHA256SUMS.
+# Sets up the machine as test.sh does, builds the Linux and Windows programs and the web page,
+# and writes the release into dist/: the three archives, the video, a still and SHA256SUMS.
 # usage: ./release.sh [--no-video]   (--no-video skips the 75-second 1080p video)
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -13,10 +13,13 @@ esac
 source scripts/setup.sh
 install_missing_packages "${demo_packages[@]}"
 install_windows_packages
+install_web_packages
 install_missing_packages zip
 enable_wine32 || true
 build_preset release >/dev/null
 build_preset windows >/dev/null
+# The page and its music only: the web tests' tools are not needed for a release.
+build_preset web demo soundtrack >/dev/null
 rm -rf dist
 scripts/release/make_release.sh --out dist --linux-build build/release \
-  --windows-build build/windows "${video[@]}"
+  --windows-build build/windows --web-build build/web "${video[@]}"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Packs built demos into the release folder: the Windows and Linux archives (byte for byte
-# the same from the same commit), the video, a still and SHA256SUMS. release.sh builds first
-# and then runs this; tests run it on their own builds.
-# usage: make_release.sh --out DIR --linux-build DIR [--windows-build DIR] [--no-video]
+# Packs built demos into the release folder: the Linux, Windows and web archives (byte for
+# byte the same from the same commit), the video, a still and SHA256SUMS. release.sh builds
+# first and then runs this; tests run it on their own builds.
+# usage: make_release.sh --out DIR --linux-build DIR [--windows-build DIR] [--web-build DIR]
+#                        [--no-video]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/notes.sh"
@@ -17,16 +18,21 @@ readonly VIDEO_ARGS=(--seconds 75 --fps 60 --size 1920x1080 --orbit)
 readonly STILL_ARGS=(--scene 2 --t 1.75)
 
 usage() {
-  echo "usage: make_release.sh --out DIR --linux-build DIR [--windows-build DIR] [--no-video]" >&2
+  echo "usage: make_release.sh --out DIR --linux-build DIR [--windows-build DIR]" \
+    "[--web-build DIR] [--no-video]" >&2
   exit 2
 }
 
-out="" linux_build="" windows_build="" video=1
+# The page's files in a web build's folder (the rest of that folder is CMake's).
+readonly WEB_FILES=(index.html index.js index.wasm music.xm)
+
+out="" linux_build="" windows_build="" web_build="" video=1
 while [ $# -gt 0 ]; do
   case "$1" in
     --out) out=${2:?$(usage)}; shift 2 ;;
     --linux-build) linux_build=${2:?$(usage)}; shift 2 ;;
     --windows-build) windows_build=${2:?$(usage)}; shift 2 ;;
+    --web-build) web_build=${2:?$(usage)}; shift 2 ;;
     --no-video) video=0; shift ;;
     *) echo "make_release.sh: unknown argument '$1'" >&2; usage ;;
   esac
@@ -42,6 +48,9 @@ need_file "$linux_build/demo-capture"
 if [ -n "$windows_build" ]; then
   need_file "$windows_build/demo.exe"
   need_file "$windows_build/music.xm"
+fi
+if [ -n "$web_build" ]; then
+  for file in "${WEB_FILES[@]}"; do need_file "$web_build/$file"; done
 fi
 
 # Every file in the archives gets the time of the commit they are built from, so two builds
@@ -101,20 +110,31 @@ pack_linux() {
     --mtime="@$epoch" -cf - "$RELEASE_NAME" | gzip -9 -n >"$out/$RELEASE_NAME-linux-x86_64.tar.gz"
 }
 
+# Zips the staged folder $1/NAME into the archive $2: sorted names, no extra fields.
+zip_staged() {
+  rm -f "$2"
+  (cd "$1" && find "$RELEASE_NAME" -type f | sort | zip -q -X -D -9 "$2" -@)
+}
+
 # The Windows archive: NAME/ with demo.exe, music.xm and README.txt (CR LF line ends, as
-# Windows editors expect); a zip with sorted names and no extra fields.
+# Windows editors expect).
 pack_windows() {
-  local folder="$staging/windows/$RELEASE_NAME"
-  mkdir -p "$folder"
-  print_notes windows | sed 's/$/\r/' >"$staging/windows-README.txt"
-  stage "$folder" "$(stripped i686-w64-mingw32-strip "$windows_build/demo.exe")" \
-    "$windows_build/music.xm"
-  cp "$staging/windows-README.txt" "$folder/README.txt"
-  chmod 644 "$folder/README.txt"
-  touch -d "@$epoch" "$folder/README.txt" "$folder"
-  rm -f "$out/$RELEASE_NAME-win32.zip"
-  (cd "$staging/windows" && find "$RELEASE_NAME" -type f | sort |
-    zip -q -X -D -9 "$out/$RELEASE_NAME-win32.zip" -@)
+  mkdir -p "$staging/windows-notes"
+  print_notes windows | sed 's/$/\r/' >"$staging/windows-notes/README.txt"
+  stage "$staging/windows/$RELEASE_NAME" \
+    "$(stripped i686-w64-mingw32-strip "$windows_build/demo.exe")" "$windows_build/music.xm" \
+    "$staging/windows-notes/README.txt"
+  zip_staged "$staging/windows" "$out/$RELEASE_NAME-win32.zip"
+}
+
+# The web archive: NAME/ with the page's files and README.txt, ready for a static file server
+# or a party site's HTML upload.
+pack_web() {
+  mkdir -p "$staging/web-notes"
+  print_notes web >"$staging/web-notes/README.txt"
+  stage "$staging/web/$RELEASE_NAME" "${WEB_FILES[@]/#/$web_build/}" \
+    "$staging/web-notes/README.txt"
+  zip_staged "$staging/web" "$out/$RELEASE_NAME-web.zip"
 }
 
 made=()
@@ -123,6 +143,10 @@ made+=("$RELEASE_NAME-linux-x86_64.tar.gz")
 if [ -n "$windows_build" ]; then
   pack_windows
   made+=("$RELEASE_NAME-win32.zip")
+fi
+if [ -n "$web_build" ]; then
+  pack_web
+  made+=("$RELEASE_NAME-web.zip")
 fi
 
 capture() {

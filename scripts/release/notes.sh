@@ -19,7 +19,26 @@ soundtrack (music.xm), in two scenes built from one cube.
 Lines of text type themselves out over each scene.
 
 TEXT
-  if [ "$platform" = windows ]; then
+  if [ "$platform" = web ]; then
+    cat <<'TEXT'
+How to open it
+--------------
+The demo is a web page: index.html, its program (index.js, index.wasm) and its music
+(music.xm) beside it; keep the folder's files together. Browsers do not run a page's program
+from a file opened directly (file://), so serve the folder: upload it to a party site's HTML
+demo section or any web space, or on your own machine run, in the folder,
+
+  python3 -m http.server 8000
+
+and open http://localhost:8000/ in the browser. Click, tap or press a key to start: browsers
+allow sound only after one.
+
+What it needs
+-------------
+A browser with WebGL and Web Audio (it is tested in Chromium and Firefox), on a desktop, a
+phone or a tablet. Nothing to install.
+TEXT
+  elif [ "$platform" = windows ]; then
     cat <<'TEXT'
 How to run
 ----------
@@ -49,7 +68,18 @@ packages hold everything it loads:
 TEXT
     printf '  sudo apt-get install %s\n' "$*" | fold -s -w 88 | sed -e 's/ *$//' -e '2,$s/^/    /'
   fi
-  cat <<TEXT
+  if [ "$platform" = web ]; then
+    cat <<TEXT
+
+Controls
+--------
+  Mouse        steers the camera: left/right orbits, up/down lowers/raises the eye
+  Finger       dragged over the picture, steers as the mouse does
+  Esc          ends the demo (on a touch screen: the End button), then offers to play again
+  F            switches full screen on and off (as does the Full screen button)
+TEXT
+  else
+    cat <<TEXT
 
 Controls
 --------
@@ -58,10 +88,14 @@ Controls
   Alt+Enter    switches between full screen and an 800 x 600 window
   --window     starts in the window (resizable; the picture keeps its 4:3 shape)
   --help       lists the options
+TEXT
+  fi
+  cat <<TEXT
 
 Credits
 -------
 Code, graphics and music: ${RELEASE_CREDITS}.
-Built with SDL2, libopenmpt and OpenGL; for Windows with mingw-w64.
+Built with SDL2, libopenmpt and OpenGL; for Windows with mingw-w64; for the web with
+emscripten.
 TEXT
 }

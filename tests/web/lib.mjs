@@ -30,9 +30,9 @@ export function scratchDir() {
   return dir;
 }
 
-// Serves the page's folder on a free loopback port. `replaced` maps a file name to the bytes
-// served instead, or to null for a file that is not there.
-export async function servePage(replaced = {}) {
+// Serves the page's folder (or `dir`) on a free loopback port. `replaced` maps a file name to
+// the bytes served instead, or to null for a file that is not there.
+export async function servePage(replaced = {}, dir = pageDir) {
   const types = {html: 'text/html', js: 'text/javascript', wasm: 'application/wasm'};
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://x').pathname.slice(1)) ||
@@ -42,7 +42,7 @@ export async function servePage(replaced = {}) {
       body = replaced[name];
     } else if (/^[\w.-]+$/.test(name)) {
       try {
-        body = readFileSync(path.join(pageDir, name));
+        body = readFileSync(path.join(dir, name));
       } catch {
         body = null;
       }

@@ -40,6 +40,7 @@ class WebCanvas final : public SystemWindow {
     }
     emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, true, OnKeyDown);
     windowOpen_ = true;
+    open = this;
     return true;
   }
 
@@ -87,6 +88,7 @@ class WebCanvas final : public SystemWindow {
     ShowPointer(true);
     messages_.clear();
     windowOpen_ = false;
+    open = nullptr;
   }
 
   void HideCursor() override { ShowPointer(false); }
@@ -123,6 +125,12 @@ class WebCanvas final : public SystemWindow {
   void PostQuitMessage(int exitCode) override { pendingQuit_ = exitCode; }
   long DefWindowProc(const Message&) override { return 0; }
 
+  // The page's "end" control: the close command, as the system's close button gives it.
+  void Close() { messages_.push_back(Message{MessageType::Close, 0}); }
+
+  // The canvas while it is open, for the page's controls.
+  static WebCanvas* open;
+
  private:
   static EM_BOOL OnKeyDown(int, const EmscriptenKeyboardEvent* event, void* platform) {
     // The browser's key codes name Esc 27, as kKeyEscape does.
@@ -138,6 +146,13 @@ class WebCanvas final : public SystemWindow {
   std::string error_;
 };
 
+WebCanvas* WebCanvas::open = nullptr;
+
 }  // namespace
+
+// Called by the page's "end" control; nothing happens while no demo runs.
+extern "C" EMSCRIPTEN_KEEPALIVE void CloseDemoWindow() {
+  if (WebCanvas::open != nullptr) WebCanvas::open->Close();
+}
 
 std::unique_ptr<SystemWindow> CreateWebCanvas() { return std::make_unique<WebCanvas>(); }
