@@ -7,7 +7,8 @@
 
 // The music part of the web platform. Everything here runs on the page's one main thread; the
 // worklet holds the sound rendered ahead, so the main thread may be busy (a slow frame, garbage
-// collection) for up to kMillisecondsAhead without a gap in the sound.
+// collection) for nearly kMillisecondsAhead without a gap in the sound (less a chunk, as the
+// worklet reports only chunks it has used up; the web tests block it 250 ms at a time).
 class WebAudioPlayer final : public MusicOutput {
  public:
   // Frames rendered and sent at a time: the chunks the Linux player renders, so the page plays
