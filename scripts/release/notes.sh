@@ -23,10 +23,11 @@ TEXT
     cat <<'TEXT'
 How to open it
 --------------
-The demo is a web page: index.html, its program (index.js, index.wasm) and its music
-(music.xm) beside it; keep the folder's files together. Browsers do not run a page's program
-from a file opened directly (file://), so serve the folder: upload it to a party site's HTML
-demo section or any web space, or on your own machine run, in the folder,
+The demo is a web page: index.html, its program (index.js, index.wasm, music_worklet.js) and
+its music (music.xm) beside it; keep the folder's files together. Browsers do not run a
+page's program from a file opened directly (file://), and play its music only from a secure
+page (https, or this machine's own localhost), so serve the folder: upload it to a party
+site's HTML demo section or any https web space, or on your own machine run, in the folder,
 
   python3 -m http.server 8000
 

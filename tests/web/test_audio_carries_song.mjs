@@ -1,5 +1,5 @@
-// Web Audio runs and carries the song: what the page's audio callback handed to Web Audio is,
-// sample for sample, libopenmpt's render of music.xm, from the song's first sound on.
+// Web Audio runs and carries the song: what the page's audio worklet output is, sample for
+// sample, libopenmpt's render of music.xm, from the song's first sound on.
 import path from 'node:path';
 import {fail, launchBrowser, nativeRender, openPage, pageDir, servePage,
         startDemo} from './lib.mjs';
@@ -12,11 +12,12 @@ const browser = await launchBrowser();
 try {
   const {page, consoleLines} = await openPage(browser, url, '?frametimes&audiotap');
   await startDemo(page, 400, 300);
-  // The song starts after some silent buffers (the device runs before the song plays).
+  // The song starts after some silent chunks (the worklet runs before the song's sound
+  // reaches it), somewhere in the first chunk that is not silent: one chunk more is waited for.
   await page.waitForFunction((frames) => {
     const left = window.demoAudio.left;
     const first = left.findIndex((chunk) => chunk.some((v) => v !== 0));
-    return first >= 0 && (left.length - first) * left[0].length >= frames;
+    return first >= 0 && (left.length - first - 1) * left[0].length >= frames;
   }, {}, kSeconds * kRate);
   const tap = await page.evaluate(() => {
     const {rate, left, right} = window.demoAudio;
@@ -31,6 +32,7 @@ try {
   const rightShown = tap.right.slice(firstSound(tap.left));
   const offset = firstSound(reference.left);
   const frames = kSeconds * kRate;
+  if (shown.length < frames) fail(`only ${shown.length} frames were tapped`);
   for (let i = 0; i < frames; ++i) {
     const expected = [reference.left[offset + i], reference.right[offset + i]];
     const got = [shown[i], rightShown[i]];

@@ -1,5 +1,5 @@
 // A bad music.xm, or none at all, leaves the demo running without sound: it says why on the
-// console, draws its frames, and hands Web Audio nothing but silence.
+// console, draws its frames, and its audio worklet outputs nothing but silence.
 import {fail, launchBrowser, openPage, servePage, startDemo, waitForFrames} from './lib.mjs';
 
 const kSilentFrames = 44100;  // a second of output checked

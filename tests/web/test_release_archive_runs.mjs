@@ -40,7 +40,7 @@ const unpacked = scratchDir();
 execFileSync('unzip', ['-q', first, '-d', unpacked]);
 const files = readdirSync(path.join(unpacked, name)).sort().join(' ');
 if (readdirSync(unpacked).join(' ') !== name ||
-    files !== 'README.txt index.html index.js index.wasm music.xm') {
+    files !== 'README.txt index.html index.js index.wasm music.xm music_worklet.js') {
   fail(`the archive holds ${readdirSync(unpacked)}: ${files}`);
 }
 

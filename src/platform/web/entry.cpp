@@ -32,6 +32,8 @@ struct Page {
 Page* page = nullptr;
 
 void AnimationFrame() {
+  // Before the frame's work, so that a slow frame starts with the sound queued in full.
+  page->music.TopUp();
   for (;;) {
     switch (page->run->Pass()) {
       case PassOutcome::Message:

@@ -1,10 +1,11 @@
-// Module playback in a web page: files are read whole from the page's file system, decoded by
-// libopenmpt and rendered into each chunk a Web Audio script processor node asks for.
+// Module playback in a web page: files are read whole from the page's file system and decoded
+// by libopenmpt; the main thread renders the sound ahead in chunks and posts them to the audio
+// worklet of web/music_worklet.js, which plays them on the browser's audio thread and reports
+// each chunk it has used up.
 #include "web_audio_player.h"
 
 #include <emscripten.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -13,40 +14,94 @@
 
 namespace {
 
+// Why ConnectAudioNode found no way to play.
+constexpr int kNoContext = 0;
+constexpr int kNoWorklet = -1;
+constexpr int kWorkletNotLoaded = -2;
+
 // clang-format off
-// Connects a script processor node whose callback has the player fill `samples` and copies
-// them out per channel. Returns the context's sample rate, or 0 when the page has no context.
-EM_JS(int, ConnectAudioNode, (WebAudioPlayer * player, float* samples, int frames), {
+// Makes the worklet's node on the page's context and connects it to the speakers. The node's
+// reports go to the page's main thread: a played chunk updates Module.musicPlayed (the frames
+// the worklet used up of the current generation, i.e. of the song playing) and tops the queue
+// up; a timer tops it up too, for when no reports come. With Module.onAudioTap set (the page's
+// audiotap parameter) the worklet sends copies of its output there. Returns the context's
+// sample rate, or one of the reasons above.
+EM_JS(int, ConnectAudioNode, (WebAudioPlayer * player), {
   const context = Module.audioContext;
   if (!context) return 0;
-  const node = context.createScriptProcessor(frames, 0, 2);
-  node.onaudioprocess = function(event) {
-    _FillWebAudio(player, samples, frames);
-    const left = event.outputBuffer.getChannelData(0);
-    const right = event.outputBuffer.getChannelData(1);
-    const first = samples >> 2;
-    for (let i = 0; i < frames; ++i) {
-      left[i] = HEAPF32[first + 2 * i];
-      right[i] = HEAPF32[first + 2 * i + 1];
+  if (!context.audioWorklet) return -1;
+  if (!Module.musicWorkletLoaded) return -2;
+  let node;
+  try {
+    node = new AudioWorkletNode(context, 'demo-music', {
+      numberOfInputs: 0,
+      numberOfOutputs: 1,
+      outputChannelCount: [2],
+      processorOptions: {tap: Boolean(Module.onAudioTap)},
+    });
+  } catch (error) {
+    err('demo: the music worklet cannot start: ' + error);
+    return -2;
+  }
+  Module.musicNode = node;
+  Module.musicGeneration = 0;
+  Module.musicPlayed = 0;
+  node.port.onmessage = function(event) {
+    const message = event.data;
+    if (message.type === 'played') {
+      if (message.generation === Module.musicGeneration) Module.musicPlayed = message.frames;
+      _TopUpWebAudio(player);
+    } else if (message.type === 'starved') {
+      if (message.generation === Module.musicGeneration) {
+        err('demo: the music ran dry: the page was busy for too long');
+      }
+    } else if (message.type === 'tap' && Module.onAudioTap) {
+      Module.onAudioTap(message.left, message.right, context.sampleRate);
     }
   };
   node.connect(context.destination);
-  Module.audioNode = node;
+  setInterval(function() { _TopUpWebAudio(player); }, 50);
   return context.sampleRate;
 });
+
+// Sends a copy of `frames` frames of interleaved stereo to the worklet, to play after what it
+// holds (the copy's buffer is handed over, not copied again).
+EM_JS(void, SendAudioChunk, (const float* samples, int frames), {
+  const first = samples >> 2;
+  const chunk = HEAPF32.slice(first, first + 2 * frames);
+  Module.musicNode.port.postMessage({type: 'chunk', samples: chunk}, [chunk.buffer]);
+});
+
+// Has the worklet drop everything it holds; its reports about what was dropped are ignored
+// from now on (they carry the old generation).
+EM_JS(void, StopAudioNode, (), {
+  Module.musicGeneration += 1;
+  Module.musicPlayed = 0;
+  Module.musicNode.port.postMessage({type: 'stop', generation: Module.musicGeneration});
+});
+
+EM_JS(double, PlayedAudioFrames, (), { return Module.musicPlayed; });
 // clang-format on
 
 }  // namespace
 
-extern "C" EMSCRIPTEN_KEEPALIVE void FillWebAudio(WebAudioPlayer* player, float* out, int frames) {
-  player->Fill(out, frames);
-}
+extern "C" EMSCRIPTEN_KEEPALIVE void TopUpWebAudio(WebAudioPlayer* player) { player->TopUp(); }
 
 void WebAudioPlayer::StartMixer(int mixRate, int, unsigned) {
   if (connected_) return;
-  const int rate = ConnectAudioNode(this, samples_, kFramesPerCallback);
-  if (rate == 0) {
+  const int rate = ConnectAudioNode(this);
+  if (rate == kNoContext) {
     ReportNoSound("the page has no Web Audio context");
+    return;
+  }
+  if (rate == kNoWorklet) {
+    ReportNoSound(
+        "the browser offers no audio worklet here (it does on https:// pages and "
+        "on localhost)");
+    return;
+  }
+  if (rate == kWorkletNotLoaded) {
+    ReportNoSound("the page's audio worklet (music_worklet.js beside index.html) did not load");
     return;
   }
   if (rate != mixRate) {
@@ -54,25 +109,37 @@ void WebAudioPlayer::StartMixer(int mixRate, int, unsigned) {
                  rate, mixRate, rate);
   }
   mixRate_ = rate;
+  framesAhead_ = static_cast<double>(rate) * kMillisecondsAhead / 1000;
   connected_ = true;
 }
 
 Song* WebAudioPlayer::LoadSong(const char* path) { return LoadSongFile(path); }
 
 void WebAudioPlayer::PlaySong(Song* song) {
-  if (song != nullptr && connected_) playing_ = song;
+  if (song == nullptr || !connected_) return;
+  if (playing_ != nullptr) Stop();
+  playing_ = song;
+  TopUp();
 }
 
 void WebAudioPlayer::FreeSong(Song* song) {
   if (song == nullptr) return;
-  if (playing_ == song) playing_ = nullptr;
+  if (playing_ == song) Stop();
   DeleteSong(song);
 }
 
-void WebAudioPlayer::Fill(float* out, int frames) {
-  if (playing_ == nullptr) {
-    std::fill(out, out + 2 * frames, 0.0f);
-    return;
+void WebAudioPlayer::Stop() {
+  StopAudioNode();
+  playing_ = nullptr;
+  sent_ = 0;
+}
+
+void WebAudioPlayer::TopUp() {
+  if (playing_ == nullptr) return;
+  const double played = PlayedAudioFrames();
+  while (sent_ - played < framesAhead_) {
+    RenderStereo(playing_->module, mixRate_, samples_, static_cast<std::size_t>(kFramesPerChunk));
+    SendAudioChunk(samples_, kFramesPerChunk);
+    sent_ += kFramesPerChunk;
   }
-  RenderStereo(playing_->module, mixRate_, out, static_cast<std::size_t>(frames));
 }

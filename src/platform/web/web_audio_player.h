@@ -1,15 +1,21 @@
-// Plays a music module through Web Audio: libopenmpt decodes, a script processor node on the
-// page's audio context asks for each chunk of float stereo.
+// Plays a music module through Web Audio: libopenmpt decodes on the page's main thread, which
+// renders ahead and sends the sound in chunks to an audio worklet (web/music_worklet.js) that
+// plays them on the browser's audio thread.
 #pragma once
 
 #include "platform/music_output.h"
 
-// The music part of the web platform. Web Audio calls back on the page's one thread, between
-// frames, so no lock guards which song plays.
+// The music part of the web platform. Everything here runs on the page's one main thread; the
+// worklet holds the sound rendered ahead, so the main thread may be busy (a slow frame, garbage
+// collection) for nearly kMillisecondsAhead without a gap in the sound (less a chunk, as the
+// worklet reports only chunks it has used up; the web tests block it 250 ms at a time).
 class WebAudioPlayer final : public MusicOutput {
  public:
-  // Frames the node asks the callback for at a time, as the Linux player's device does.
-  static constexpr int kFramesPerCallback = 1024;
+  // Frames rendered and sent at a time: the chunks the Linux player renders, so the page plays
+  // the very samples render_module writes.
+  static constexpr int kFramesPerChunk = 1024;
+  // How much sound the main thread keeps queued in the worklet.
+  static constexpr int kMillisecondsAhead = 500;
 
   WebAudioPlayer() = default;
   WebAudioPlayer(const WebAudioPlayer&) = delete;
@@ -18,20 +24,30 @@ class WebAudioPlayer final : public MusicOutput {
   // The page's music lies in the working directory, so there is no other place to look.
   std::string ProgramDirectory() const override { return ""; }
 
-  // Connects a node to the page's audio context (Module.audioContext, which the page makes on
-  // the click or key press that allows sound). The songs are mixed at the context's rate,
-  // which the page asks to be mixRate.
+  // Connects the worklet's node to the page's audio context (Module.audioContext, which the
+  // page makes on the click or key press that allows sound, loading the worklet's module
+  // before the demo starts). The songs are mixed at the context's rate, which the page asks
+  // to be mixRate.
   void StartMixer(int mixRate, int maxChannels, unsigned flags) override;
   Song* LoadSong(const char* path) override;
+  // Starts sending the song's sound, from its current position, to the worklet.
   void PlaySong(Song* song) override;
+  // When the song plays, the worklet drops what it holds at once, so the sound stops now.
   void FreeSong(Song* song) override;
 
-  // The node's callback: the next frames of interleaved stereo, silence while no song plays.
-  void Fill(float* out, int frames);
+  // Renders the playing song's next chunks and sends them to the worklet until
+  // kMillisecondsAhead of sound is queued there; nothing while no song plays. Called when the
+  // worklet reports a chunk played, from a timer, and at each of the page's animation frames.
+  void TopUp();
 
  private:
+  void Stop();
+
   bool connected_ = false;
   int mixRate_ = 0;
-  float samples_[2 * kFramesPerCallback] = {};
+  double framesAhead_ = 0;
+  // Frames of the playing song sent to the worklet so far.
+  double sent_ = 0;
+  float samples_[2 * kFramesPerChunk] = {};
   Song* playing_ = nullptr;
 };
