@@ -30,10 +30,11 @@ windows_packages=(
   wine wine32:i386 libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386
 )
 
-# The web leg: emscripten (Debian's, offline), Chromium to run the page headless, and node
-# with npm for the tests' puppeteer-core. Its libopenmpt comes from the same deb-src entry
-# as the Windows leg's (install_windows_packages adds it).
-web_packages=(emscripten chromium dpkg-dev)
+# The web leg: emscripten (Debian's, offline), Chromium and Firefox ESR to run the page in,
+# Xvfb for Firefox (without a display it has no WebGL), and node with npm for the tests'
+# puppeteer-core. Its libopenmpt comes from the same deb-src entry as the Windows leg's
+# (install_windows_packages adds it).
+web_packages=(emscripten chromium firefox-esr xvfb xauth dpkg-dev)
 
 package_lists_fresh=""
 
