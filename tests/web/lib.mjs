@@ -223,7 +223,7 @@ export async function canvasPixels(page) {
   return decodePng(Buffer.from(png));
 }
 
-// 8-bit RGB or RGBA PNGs, not interlaced (what Chromium and demo-capture write).
+// 8-bit RGB or RGBA PNGs, not interlaced (what both browsers and demo-capture write).
 export function decodePng(bytes) {
   let offset = 8;
   let width = 0;
