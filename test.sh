@@ -31,7 +31,8 @@ enable_wine32 || true
 build_preset windows
 ctest --preset windows
 # The web leg: the page built with emscripten (libopenmpt built once per machine and cached),
-# then its tests in headless Chromium and in Firefox ESR against the ci build's frames and music.
+# then its tests in headless Chromium and in Firefox ESR against the ci build's frames and
+# music.
 build_preset web
 ctest --preset web
 # The whole Linux suite, end-to-end tests included; its summary is the last line.
