@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up everything the tests need, builds every preset they use and runs the whole suite:
 # Linux (sanitizers, fuzzing, end to end), the 32-bit Windows program under Wine, the web page
-# in headless Chromium.
+# in headless Chromium and Firefox ESR.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
@@ -31,7 +31,8 @@ enable_wine32 || true
 build_preset windows
 ctest --preset windows
 # The web leg: the page built with emscripten (libopenmpt built once per machine and cached),
-# then its tests in headless Chromium against the ci build's frames and music.
+# then its tests in headless Chromium and in Firefox ESR against the ci build's frames and
+# music.
 build_preset web
 ctest --preset web
 # The whole Linux suite, end-to-end tests included; its summary is the last line.

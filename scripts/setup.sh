@@ -32,11 +32,11 @@ windows_packages=(
   zip unzip
 )
 
-# The web leg: emscripten (Debian's, offline), Chromium to run the page headless, node with
-# npm for the tests' puppeteer-core, and zip and unzip for the release's web archive. Its
-# libopenmpt comes from the same deb-src entry as the Windows leg's (install_windows_packages
-# adds it).
-web_packages=(emscripten chromium dpkg-dev zip unzip)
+# The web leg: emscripten (Debian's, offline), Chromium and Firefox ESR to run the page in,
+# Xvfb for Firefox (without a display it has no WebGL), node with npm for the tests'
+# puppeteer-core, and zip and unzip for the release's web archive. Its libopenmpt comes from
+# the same deb-src entry as the Windows leg's (install_windows_packages adds it).
+web_packages=(emscripten chromium firefox-esr xvfb xauth dpkg-dev zip unzip)
 
 package_lists_fresh=""
 

@@ -1,2 +1,2 @@
-# The web page's suite, in headless Chromium.
+# The web page's suite, in headless Chromium and in Firefox ESR.
 add_subdirectory(web)

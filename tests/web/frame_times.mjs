@@ -1,6 +1,8 @@
-// Prints the page's own frame time in headless Chromium: main-thread milliseconds per frame
-// (the demo's per-frame callback: the frame's arithmetic and its WebGL calls), median and 99th
-// percentile, for each scene over FRAMES frames (default 600) with the clock running.
+// Prints the page's own frame time in the browser DEMO_BROWSER names (headless Chromium unless
+// it says firefox): main-thread milliseconds per frame (the demo's per-frame callback: the
+// frame's arithmetic and its WebGL calls), median and 99th percentile, for each scene over
+// FRAMES frames (default 600) with the clock running. Firefox gives pages its clock in whole
+// milliseconds, so its figures come in 1 ms steps.
 // Usage: node frame_times.mjs [FRAMES], with the web tests' environment (see CMakeLists.txt).
 import {launchBrowser, openPage, servePage, startDemo, waitForFrames} from './lib.mjs';
 

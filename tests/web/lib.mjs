@@ -1,7 +1,8 @@
-// What the web tests share: a static file server for the built page, headless Chromium driven
-// by puppeteer-core, the page's start and its canvas as pixels, and the native tools' output.
-import {execFileSync} from 'node:child_process';
-import {mkdtempSync, readFileSync, rmSync} from 'node:fs';
+// What the web tests share: a static file server for the built page, the browser (headless
+// Chromium or Firefox ESR, as DEMO_BROWSER says) driven by puppeteer-core, the page's start and
+// its canvas as pixels, and the native tools' output.
+import {execFileSync, spawn} from 'node:child_process';
+import {existsSync, mkdtempSync, openSync, readFileSync, rmSync} from 'node:fs';
 import http from 'node:http';
 import {createRequire} from 'node:module';
 import {tmpdir} from 'node:os';
@@ -58,19 +59,126 @@ export async function servePage(replaced = {}, dir = pageDir) {
   return {server, url: `http://127.0.0.1:${server.address().port}/`};
 }
 
-// Debian's Chromium, headless, WebGL on SwiftShader, in a fresh profile.
+// The engine the tests drive: DEMO_BROWSER=chromium (the default) or firefox. Chromium is
+// driven over the DevTools protocol, Firefox over WebDriver BiDi.
+export const engine = process.env.DEMO_BROWSER || 'chromium';
+const kEngines = ['chromium', 'firefox'];
+
+// A fresh headless browser of the engine DEMO_BROWSER names, in a fresh profile.
 export async function launchBrowser() {
-  const profile = scratchDir();
+  if (!kEngines.includes(engine)) {
+    fail(`DEMO_BROWSER is "${engine}"; the web tests run in ${kEngines.join(' or ')}`);
+  }
+  return engine === 'firefox' ? launchFirefox() : launchChromium();
+}
+
+function browserProgram(variable, fallback, debianPackage) {
+  const program = process.env[variable] || fallback;
+  if (!existsSync(program)) {
+    fail(`${program} is not there: install the Debian package ${debianPackage} ` +
+         `(./test.sh does), or name the browser's program in ${variable}`);
+  }
+  return program;
+}
+
+// Debian's Chromium, headless, WebGL on SwiftShader.
+function launchChromium() {
   return puppeteer.launch({
-    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    executablePath: browserProgram('CHROMIUM', '/usr/bin/chromium', 'chromium'),
     headless: true,
-    userDataDir: profile,
+    userDataDir: scratchDir(),
     protocolTimeout: kDeadlineMs,
     args: [
       '--use-angle=swiftshader', '--enable-unsafe-swiftshader', '--no-sandbox',
       '--disable-gpu-sandbox', '--no-first-run', '--disable-background-networking',
       '--disable-component-update', '--disable-sync', '--window-size=800,600',
     ],
+  });
+}
+
+// Debian's Firefox ESR, headless, driven over WebDriver BiDi. Without a display headless
+// Firefox has no WebGL at all, so it gets an Xvfb server of its own and renders WebGL there
+// with Mesa's llvmpipe.
+async function launchFirefox() {
+  const program = browserProgram('FIREFOX', '/usr/bin/firefox-esr', 'firefox-esr');
+  const xvfb = await startXvfb();
+  let browser;
+  try {
+    browser = await puppeteer.launch({
+      browser: 'firefox',
+      executablePath: program,
+      headless: true,
+      userDataDir: scratchDir(),
+      protocolTimeout: kDeadlineMs,
+      env: {...process.env, DISPLAY: xvfb.display, LIBGL_ALWAYS_SOFTWARE: '1'},
+      extraPrefsFirefox: {
+        // WebGL on a software rasteriser whatever Firefox's driver block list says of it, even
+        // for a context that asks to fail on a slow renderer (the demo's does not). Firefox
+        // 153 on llvmpipe needs neither; they keep a later Firefox or Mesa from taking WebGL
+        // away.
+        'webgl.force-enabled': true,
+        'webgl.disable-fail-if-major-performance-caveat': true,
+        // Firefox plays Web Audio through a sound device and, with none (no sound card, no
+        // sound server, as on a build machine), leaves every audio context suspended: no
+        // samples are ever asked for. Its mock device plays into nothing at the device's pace,
+        // as headless Chromium's audio output does.
+        'media.cubeb.force_mock_context': true,
+        // Full screen at once: no transition and no warning over the page.
+        'full-screen-api.transition-duration.enter': '0 0',
+        'full-screen-api.transition-duration.leave': '0 0',
+        'full-screen-api.warning.timeout': 0,
+      },
+    });
+  } catch (error) {
+    xvfb.stop();
+    throw error;
+  }
+  browser.once('disconnected', xvfb.stop);
+  return browser;
+}
+
+// Starts an Xvfb server for this process and resolves to {display, stop}; the server is stopped
+// when the browser using it disconnects or this process exits, whichever comes first. Xvfb
+// picks a free display number itself (-displayfd) and writes it only once it accepts
+// connections, so tests running at the same time or one right after another never share or
+// race for a display. -noreset: by default the server resets whenever its last client leaves
+// and drops any client that connects meanwhile, and Firefox's GL probe (glxtest) is a process
+// of its own that connects and leaves during the browser's start-up.
+function startXvfb() {
+  const logPath = path.join(scratchDir(), 'xvfb.log');
+  const server = spawn(process.env.XVFB || 'Xvfb',
+                       ['-displayfd', '3', '-screen', '0', '1280x1024x24', '-nolisten', 'tcp',
+                        '-noreset'],
+                       {stdio: ['ignore', 'ignore', openSync(logPath, 'w'), 'pipe']});
+  const stop = () => {
+    if (server.exitCode === null && server.signalCode === null) server.kill();
+  };
+  process.on('exit', stop);
+  const log = () => readFileSync(logPath, 'utf8').trim();
+  return new Promise((resolve, reject) => {
+    const timer = setTimeout(() => {
+      stop();
+      reject(new Error(`Xvfb did not say its display within 30 s: ${log()}`));
+    }, 30000);
+    server.on('error', (error) => {
+      clearTimeout(timer);
+      reject(new Error(`cannot start Xvfb (${error.message}); it comes with the Debian ` +
+                       'package xvfb (./test.sh installs it)'));
+    });
+    server.on('exit', (code, signal) => {
+      clearTimeout(timer);
+      reject(new Error(`Xvfb ended (${signal || `status ${code}`}) before it was ready: ${log()}`));
+    });
+    let said = '';
+    server.stdio[3].on('data', (bytes) => {
+      said += bytes;
+      if (!said.includes('\n')) return;
+      clearTimeout(timer);
+      // The number is all Xvfb writes there; the server must not keep this process alive.
+      server.stdio[3].destroy();
+      server.unref();
+      resolve({display: `:${said.trim()}`, stop});
+    });
   });
 }
 
@@ -92,8 +200,9 @@ export async function openPage(browser, url, query = '') {
 export async function startDemo(page, x, y, frames = 3) {
   await page.mouse.click(x, y);
   await page.waitForFunction(() => window.demoState !== 'waiting');
-  const state = await page.evaluate(() => window.demoState);
-  if (state !== 'running') fail(`the demo did not start (state ${state})`);
+  const {state, reason} = await page.evaluate(() => ({
+    state: window.demoState, reason: document.getElementById('reason').textContent}));
+  if (state !== 'running') fail(`the demo did not start (state ${state}): ${reason}`);
   await waitForFrames(page, frames);
 }
 
@@ -114,7 +223,7 @@ export async function canvasPixels(page) {
   return decodePng(Buffer.from(png));
 }
 
-// 8-bit RGB or RGBA PNGs, not interlaced (what Chromium and demo-capture write).
+// 8-bit RGB or RGBA PNGs, not interlaced (what both browsers and demo-capture write).
 export function decodePng(bytes) {
   let offset = 8;
   let width = 0;
