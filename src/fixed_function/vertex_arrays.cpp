@@ -70,25 +70,23 @@ void FixedFunction::DrawElements(GLenum mode, GLsizei count, GLenum type, const 
   }
   state_->FlushBitmaps();
   const GlMatrix mvp = state_->ModelViewProjection();
+  const bool coloured = colours.enabled && colours.pointer != nullptr;
   const float positionFill[4] = {0, 0, 0, 1};
   const float colourFill[4] = {0, 0, 0, 1};
   for (GLsizei first = 0; first + 3 <= count; first += 3) {
     float clip[3][4];
-    float colour[3][4];
     for (int corner = 0; corner < 3; ++corner) {
-      const GLuint index = IndexAt(indices, type, first + corner);
       float position[4];
-      ReadElement(vertices, index, positionFill, position);
+      ReadElement(vertices, IndexAt(indices, type, first + corner), positionFill, position);
       TransformVector(mvp, position, clip[corner]);
-      if (colours.enabled && colours.pointer != nullptr) {
-        ReadElement(colours, index, colourFill, colour[corner]);
-        for (int c = 0; c < 3; ++c) colour[corner][c] = ClampColour(colour[corner][c]);
-      } else {
-        std::copy(state_->colour, state_->colour + 3, colour[corner]);
-      }
     }
-    for (int corner = 0; corner < 3; ++corner) {
-      state_->batch.AddVertex(clip[corner], colour[2]);
+    float colour[4];
+    if (coloured) {
+      ReadElement(colours, IndexAt(indices, type, first + 2), colourFill, colour);
+      for (int c = 0; c < 3; ++c) colour[c] = ClampColour(colour[c]);
+    } else {
+      std::copy(state_->colour, state_->colour + 3, colour);
     }
+    for (int corner = 0; corner < 3; ++corner) state_->batch.AddVertex(clip[corner], colour);
   }
 }
