@@ -206,6 +206,34 @@ export async function startDemo(page, x, y, frames = 3) {
   await waitForFrames(page, frames);
 }
 
+// A finger on the page's touch screen (the page must have been given a touch viewport):
+// tap(x, y), and drag(points), which touches the first point, moves through the others and
+// lifts. In Chromium this is puppeteer's touchscreen. Firefox ESR 153 rejects the touch
+// puppeteer 24.9 sends it over WebDriver BiDi: a contact with an altitude angle but no azimuth
+// angle fails in Firefox's event synthesis with NS_ERROR_ILLEGAL_VALUE. There the same pointer
+// actions go to BiDi's input.performActions with both angles given.
+export function finger(page) {
+  if (engine !== 'firefox') {
+    return {
+      tap: (x, y) => page.touchscreen.tap(x, y),
+      async drag([first, ...rest]) {
+        await page.touchscreen.touchStart(...first);
+        for (const point of rest) await page.touchscreen.touchMove(...point);
+        await page.touchscreen.touchEnd();
+      },
+    };
+  }
+  const contact = {width: 1, height: 1, pressure: 0.5, altitudeAngle: Math.PI / 2,
+                   azimuthAngle: 0};
+  const at = ([x, y]) => ({type: 'pointerMove', x: Math.round(x), y: Math.round(y), ...contact});
+  const touch = ([first, ...rest]) => page.mainFrame().browsingContext.performActions([{
+    type: 'pointer', id: 'finger', parameters: {pointerType: 'touch'},
+    actions: [at(first), {type: 'pointerDown', button: 0, ...contact}, ...rest.map(at),
+              {type: 'pointerUp', button: 0}],
+  }]);
+  return {tap: (x, y) => touch([[x, y]]), drag: touch};
+}
+
 export function frameCount(page) {
   return page.evaluate(() => window.demoFrameTimes[1].length + window.demoFrameTimes[2].length);
 }

@@ -2,7 +2,7 @@
 // to the frame a mouse at the same point gives (the native frame for that cursor), the page
 // neither scrolls nor zooms while dragged, and the on-page "End" control ends the demo without
 // a keyboard; "Play again", tapped, starts it once more.
-import {canvasPixels, differingPixels, fail, launchBrowser, nativeFrame, openPage,
+import {canvasPixels, differingPixels, fail, finger, launchBrowser, nativeFrame, openPage,
         servePage, waitForFrames} from './lib.mjs';
 
 const kScene = 2;
@@ -35,7 +35,8 @@ try {
   const {page, consoleLines} = await openPage(browser, url,
                                               `?scene=${kScene}&t=${kMs}&freeze&frametimes`);
   await page.setViewport({width: 800, height: 600, deviceScaleFactor: 1, hasTouch: true});
-  await page.touchscreen.tap(startX, startY);
+  const touchscreen = finger(page);
+  await touchscreen.tap(startX, startY);
   await page.waitForFunction(() => window.demoState !== 'waiting');
   const state = await page.evaluate(() => window.demoState);
   if (state !== 'running') fail(`a tap did not start the demo (state ${state})`);
@@ -52,12 +53,11 @@ try {
          `native frame for that cursor (at most ${kTolerance} may)\n${consoleLines.join('\n')}`);
   }
 
-  await page.touchscreen.touchStart(startX, startY);
-  for (let step = 1; step <= 8; ++step) {
-    await page.touchscreen.touchMove(startX + (endX - startX) * step / 8,
-                                     startY + (endY - startY) * step / 8);
+  const path = [];
+  for (let step = 0; step <= 8; ++step) {
+    path.push([startX + (endX - startX) * step / 8, startY + (endY - startY) * step / 8]);
   }
-  await page.touchscreen.touchEnd();
+  await touchscreen.drag(path);
   await waitForFrames(page, 3);
   const native = nativeFrame(kScene, kMs, endX, endY);
   const shown = await pictureWithoutControl(page, native);
@@ -80,7 +80,7 @@ try {
     const r = control.getBoundingClientRect();
     return [r.left + r.width / 2, r.top + r.height / 2];
   });
-  await page.touchscreen.tap(end[0], end[1]);
+  await touchscreen.tap(end[0], end[1]);
   await page.waitForFunction(() => window.demoState === 'ended');
   if (!(await page.$eval('#end-run', (control) => control.hidden))) {
     fail('the "End" control stays after the demo ended');
@@ -89,7 +89,7 @@ try {
     const r = button.getBoundingClientRect();
     return [r.left + r.width / 2, r.top + r.height / 2];
   });
-  await page.touchscreen.tap(again[0], again[1]);
+  await touchscreen.tap(again[0], again[1]);
   await page.waitForFunction(() => window.demoState === 'running');
   await waitForFrames(page, 3);
   console.log(`a tap and a drag to (${endX}, ${endY}) gave the native frames for those cursors ` +
