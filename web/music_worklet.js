@@ -5,6 +5,8 @@
 // Messages from the page (node.port):
 //   {type: 'chunk', samples}      a Float32Array of interleaved stereo (its buffer transferred),
 //                                 played after those already queued
+//   {type: 'start', generation}   play what is queued, and what comes after, from now on; a
+//                                 generation's chunks wait, silent, until its start comes
 //   {type: 'stop', generation}    drop everything queued at once; later chunks belong to the
 //                                 numbered generation (the next song)
 // Messages to the page:
@@ -21,7 +23,7 @@ class MusicProcessor extends AudioWorkletProcessor {
     this.offset = 0;  // frames of queue[0] already output
     this.generation = 0;
     this.played = 0;  // frames of this generation's chunks used up
-    this.playing = false;  // a chunk of this generation came; silence now means starving
+    this.playing = false;  // this generation started; silence now means starving
     this.starving = false;
     this.tap = Boolean(options.processorOptions && options.processorOptions.tap);
     this.tapFrames = 1024;
@@ -32,8 +34,9 @@ class MusicProcessor extends AudioWorkletProcessor {
   receive(message) {
     if (message.type === 'chunk') {
       this.queue.push(message.samples);
-      this.playing = true;
       this.starving = false;
+    } else if (message.type === 'start') {
+      if (message.generation === this.generation) this.playing = true;
     } else if (message.type === 'stop') {
       this.queue = [];
       this.offset = 0;
@@ -55,7 +58,7 @@ class MusicProcessor extends AudioWorkletProcessor {
     const [left, right] = outputs[0];
     const frames = left.length;
     let written = 0;
-    while (written < frames && this.queue.length > 0) {
+    while (this.playing && written < frames && this.queue.length > 0) {
       const chunk = this.queue[0];
       const chunkFrames = chunk.length >> 1;
       const take = Math.min(frames - written, chunkFrames - this.offset);

@@ -72,6 +72,17 @@ EM_JS(void, SendAudioChunk, (const float* samples, int frames), {
   Module.musicNode.port.postMessage({type: 'chunk', samples: chunk}, [chunk.buffer]);
 });
 
+// Has the worklet start playing the current generation once the main thread has finished the
+// task it is in. The demo starts its song early in its start-up, which then keeps the main
+// thread for a while (a few hundred milliseconds on a busy machine); the sound queued for the
+// song waits meanwhile, whole, instead of running out before the first top-up.
+EM_JS(void, StartAudioNodeWhenIdle, (), {
+  const generation = Module.musicGeneration;
+  setTimeout(function() {
+    Module.musicNode.port.postMessage({type: 'start', generation: generation});
+  }, 0);
+});
+
 // Has the worklet drop everything it holds; its reports about what was dropped are ignored
 // from now on (they carry the old generation).
 EM_JS(void, StopAudioNode, (), {
@@ -120,6 +131,7 @@ void WebAudioPlayer::PlaySong(Song* song) {
   if (playing_ != nullptr) Stop();
   playing_ = song;
   TopUp();
+  StartAudioNodeWhenIdle();
 }
 
 void WebAudioPlayer::FreeSong(Song* song) {

@@ -30,7 +30,8 @@ class WebAudioPlayer final : public MusicOutput {
   // to be mixRate.
   void StartMixer(int mixRate, int maxChannels, unsigned flags) override;
   Song* LoadSong(const char* path) override;
-  // Starts sending the song's sound, from its current position, to the worklet.
+  // Sends the song's sound, from its current position, to the worklet, which starts playing
+  // it once the main thread has finished what it is doing (the demo's start-up).
   void PlaySong(Song* song) override;
   // When the song plays, the worklet drops what it holds at once, so the sound stops now.
   void FreeSong(Song* song) override;
