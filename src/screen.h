@@ -5,3 +5,15 @@
 
 inline constexpr std::int32_t gResX = 800;
 inline constexpr std::int32_t gResY = 600;
+
+// How many pixels a frame is drawn at: the picture's 800 x 600, or with sharp drawing the
+// 4:3 area of the screen or window (the same frame, framed alike, in more pixels).
+struct PictureSize {
+  int width = gResX;
+  int height = gResY;
+
+  bool operator==(const PictureSize& other) const {
+    return width == other.width && height == other.height;
+  }
+  bool operator!=(const PictureSize& other) const { return !(*this == other); }
+};

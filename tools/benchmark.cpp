@@ -1,7 +1,8 @@
 // Frame-time benchmark: draws frames of both scenes offscreen through the demo's own DrawFrame,
 // over a spread of clock values and cursor positions, and prints per scene the median and
 // 99th-percentile frame time and the frames per second. With --screen the frames go onto a
-// drawable of that size as the demo shows them there: scaled, with black bars.
+// drawable of that size as the demo shows them there: scaled, with black bars, or with
+// --sharp drawn at the size of the screen's 4:3 area.
 #include <GL/gl.h>
 #include <SDL.h>
 
@@ -38,6 +39,7 @@ constexpr CursorPos kCursors[] = {{400, 300}, {0, 300},   {799, 300}, {400, 0}, 
 struct Options {
   long frames = kDefaultFrames;
   std::optional<Rect> screen;  // width and height of the drawable; none: the bare picture
+  PictureDrawing drawing = PictureDrawing::Scaled;
   bool help = false;
 };
 
@@ -49,10 +51,11 @@ struct Figures {
 
 void PrintUsage(std::FILE* out, const char* program) {
   std::fprintf(out,
-               "usage: %s [--screen WxH] [FRAMES]\n"
+               "usage: %s [--screen WxH [--sharp]] [FRAMES]\n"
                "  FRAMES         frames per scene, %d ... %ld (default %ld)\n"
                "  --screen WxH   draw onto a W x H drawable as the demo does on such a screen:\n"
                "                 the %d x %d picture scaled to fit, with black bars\n"
+               "  --sharp        draw each frame at the size of the screen's 4:3 area instead\n"
                "  --help         show this and exit\n",
                program, 2, kMaxFrames, kDefaultFrames, gResX, gResY);
 }
@@ -90,13 +93,16 @@ bool ParseOptions(int argc, char** argv, Options& options) {
       Rect screen;
       if (i + 1 >= argc || !ParseScreen(argv[++i], screen)) return false;
       options.screen = screen;
+    } else if (arg == "--sharp") {
+      options.drawing = PictureDrawing::Sharp;
     } else if (!haveFrames && ParseNumber(argv[i], 2, kMaxFrames, options.frames)) {
       haveFrames = true;
     } else {
       return false;
     }
   }
-  return true;
+  // Without a screen there is nothing larger to draw sharp on.
+  return options.drawing == PictureDrawing::Scaled || options.screen.has_value();
 }
 
 // The drawable the frames go to, and on a screen of another size the picture's scaling.
@@ -112,7 +118,7 @@ class Surface {
     }
     open_ = true;
     PrepareFrameState();
-    target_.emplace(gResX, gResY, SDL_GL_GetProcAddress);
+    target_.emplace(options.drawing, SDL_GL_GetProcAddress);
     if (!target_->Prepare(screen_.width, screen_.height)) {
       error = "no framebuffer objects to scale the picture with";
       return false;
@@ -128,7 +134,7 @@ class Surface {
   // One frame as the demo draws and shows it, finished so that its whole cost is counted.
   double TimeFrame(int scene, float t, CursorPos cursor) {
     const auto start = std::chrono::steady_clock::now();
-    DrawFrame(FrameInput{scene, t, cursor});
+    DrawFrame(FrameInput{scene, t, cursor, DrawingSize()});
     if (target_) target_->Present();
     glFinish();
     const auto end = std::chrono::steady_clock::now();
@@ -136,6 +142,8 @@ class Surface {
     if (target_) target_->Prepare(screen_.width, screen_.height);
     return std::chrono::duration<double, std::milli>(end - start).count();
   }
+
+  PictureSize DrawingSize() const { return target_ ? target_->DrawingSize() : PictureSize{}; }
 
  private:
   OffscreenWindow window_;
@@ -175,9 +183,12 @@ int Run(const Options& options) {
   }
   std::printf("renderer: %s (%s)\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
               reinterpret_cast<const char*>(glGetString(GL_VERSION)));
-  std::printf("picture: %d x %d", gResX, gResY);
+  const PictureSize drawn = surface.DrawingSize();
+  std::printf("picture: %d x %d", drawn.width, drawn.height);
   if (options.screen) {
-    std::printf(" on a %d x %d screen", options.screen->width, options.screen->height);
+    std::printf(" %s on a %d x %d screen",
+                options.drawing == PictureDrawing::Sharp ? "drawn sharp" : "scaled",
+                options.screen->width, options.screen->height);
   }
   std::printf(", %ld frames per scene, cursor over %zu positions\n", options.frames,
               sizeof(kCursors) / sizeof(kCursors[0]));

@@ -10,12 +10,14 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: demo [--window] [--scene N] [--at MS] [--freeze] [--frame-times]\n"
+    "usage: demo [--window] [--sharp] [--scene N] [--at MS] [--freeze] [--frame-times]\n"
     "\n"
     "Shows the demo with its music (music.xm from the working directory, else from beside\n"
     "the program). The mouse steers the camera; Esc or closing the window ends it.\n"
     "  --window       start in an 800x600 window that can be resized; the picture keeps its\n"
     "                 4:3 shape between black bars (default: full screen)\n"
+    "  --sharp        draw the picture at the size of the screen's (or window's) 4:3 area\n"
+    "                 instead of scaling up 800x600 pixels: sharp edges and text\n"
     "  --help         show this text and exit\n"
     "Alt+Enter switches between the window and full screen.\n"
     "For developers:\n"
@@ -52,6 +54,8 @@ DemoOptions ParseDemoOptions(int argc, const char* const* argv) {
     unsigned long value = 0;
     if (argument == "--window") {
       options.windowed = true;
+    } else if (argument == "--sharp") {
+      options.sharp = true;
     } else if (argument == "--help" || argument == "-h") {
       // Help wins over anything else given, as a user asking for it expects.
       options.outcome = DemoOptions::Outcome::Help;

@@ -9,6 +9,7 @@ struct DemoOptions {
   enum class Outcome { Run, Help, Error };
   Outcome outcome = Outcome::Run;
   bool windowed = false;  // an 800 x 600 window instead of the full screen
+  bool sharp = false;     // drawn at the screen's 4:3 area instead of 800 x 600 scaled up
   // For developers: start at a scene and a moment into it, keep the clock standing there,
   // and report how long each frame takes to draw.
   int startScene = 1;

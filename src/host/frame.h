@@ -6,15 +6,17 @@
 
 #include "cursor_pos.h"
 #include "platform/demo_window.h"
+#include "screen.h"
 
 // The GL state every frame relies on: the demo font's display lists (from the glyph table made
 // at build time), front-face culling and the perspective. Needs a current context.
 void PrepareFrameState();
 
 // For programs that draw frames without running the demo (tools, tests): creates the window
-// and its GL context through EnableOpenGL and prepares the frame state as the demo does at
-// start-up. False, with the reason in error, when no context could be had.
-bool OpenFrameSurface(DemoWindow& window, std::string& error);
+// at the given size (the picture's, or a sharp picture's) and its GL context through
+// EnableOpenGL, and prepares the frame state as the demo does at start-up. False, with the
+// reason in error, when no context could be had.
+bool OpenFrameSurface(DemoWindow& window, std::string& error, PictureSize size = PictureSize{});
 void CloseFrameSurface(DemoWindow& window);
 
 // Everything a frame depends on, sampled once per frame by whoever drives the drawing.
@@ -22,6 +24,7 @@ struct FrameInput {
   int scene = 1;     // 1 .. kSceneCount, in the table of scenes
   float t = 0;       // the scene clock, in units of ten seconds
   CursorPos cursor;  // in picture pixels
+  PictureSize size = {};  // drawn at: the viewport, and the text's glyphs to match
 };
 
 void DrawFrame(const FrameInput& input);

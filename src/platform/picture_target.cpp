@@ -26,8 +26,17 @@ bool Load(GlFunctionLoader loader, F& function, const char* name) {
 
 }  // namespace
 
-PictureTarget::PictureTarget(int pictureWidth, int pictureHeight, GlFunctionLoader loader)
-    : pictureWidth_(pictureWidth), pictureHeight_(pictureHeight), loader_(loader) {}
+PictureSize DrawingSizeFor(PictureDrawing drawing, int drawableWidth, int drawableHeight) {
+  if (drawing == PictureDrawing::Scaled) return PictureSize{};
+  const Rect fit = FitPicture(drawableWidth, drawableHeight, gResX, gResY);
+  // On a drawable no larger than the picture, the picture is drawn and scaled down as ever:
+  // there is no sharper way to show it.
+  if (fit.width <= gResX || fit.height <= gResY) return PictureSize{};
+  return PictureSize{fit.width, fit.height};
+}
+
+PictureTarget::PictureTarget(PictureDrawing drawing, GlFunctionLoader loader)
+    : drawing_(drawing), loader_(loader) {}
 
 bool PictureTarget::LoadFunctions() {
   static Functions functions;
@@ -49,36 +58,42 @@ bool PictureTarget::LoadFunctions() {
 bool PictureTarget::Prepare(int drawableWidth, int drawableHeight) {
   drawableWidth_ = drawableWidth;
   drawableHeight_ = drawableHeight;
-  offscreen_ = drawableWidth != pictureWidth_ || drawableHeight != pictureHeight_;
+  const PictureSize size = DrawingSizeFor(drawing_, drawableWidth, drawableHeight);
+  offscreen_ = drawableWidth != size.width || drawableHeight != size.height;
+  // A sharp picture's framebuffer follows the window's size.
+  if (size != drawn_ && framebuffer_ != 0) Release();
+  drawn_ = size;
   if (!offscreen_) {
     if (gl_ != nullptr) gl_->bindFramebuffer(GL_FRAMEBUFFER, 0);
     return true;
   }
-  if (framebuffer_ == 0) {
-    if (!LoadFunctions()) {
-      offscreen_ = false;
-      return false;
-    }
-    gl_->genRenderbuffers(1, &colourBuffer_);
-    gl_->bindRenderbuffer(GL_RENDERBUFFER, colourBuffer_);
-    gl_->renderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, pictureWidth_, pictureHeight_);
-    gl_->genFramebuffers(1, &framebuffer_);
-    gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
-    gl_->framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
-                                 colourBuffer_);
-    if (gl_->checkFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
-      Release();
-      offscreen_ = false;
-      return false;
-    }
+  if (framebuffer_ == 0 && !MakeFramebuffer()) {
+    // Drawn straight to the window instead, at the picture's size in its lower-left corner.
+    offscreen_ = false;
+    drawn_ = PictureSize{};
+    return false;
   }
   gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
   return true;
 }
 
+bool PictureTarget::MakeFramebuffer() {
+  if (!LoadFunctions()) return false;
+  gl_->genRenderbuffers(1, &colourBuffer_);
+  gl_->bindRenderbuffer(GL_RENDERBUFFER, colourBuffer_);
+  gl_->renderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, drawn_.width, drawn_.height);
+  gl_->genFramebuffers(1, &framebuffer_);
+  gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+  gl_->framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
+                               colourBuffer_);
+  if (gl_->checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE) return true;
+  Release();
+  return false;
+}
+
 void PictureTarget::Present() {
   if (!offscreen_) return;
-  const Rect fit = FitPicture(drawableWidth_, drawableHeight_, pictureWidth_, pictureHeight_);
+  const Rect fit = FitPicture(drawableWidth_, drawableHeight_, gResX, gResY);
   // The bars are cleared to black; the demo's own clear colour is put back afterwards.
   GLfloat clearColour[4];
   glGetFloatv(GL_COLOR_CLEAR_VALUE, clearColour);
@@ -88,7 +103,7 @@ void PictureTarget::Present() {
   glClear(GL_COLOR_BUFFER_BIT);
   glClearColor(clearColour[0], clearColour[1], clearColour[2], clearColour[3]);
   // The picture's first row is its bottom one in GL, as is the window's, so no flip.
-  gl_->blitFramebuffer(0, 0, pictureWidth_, pictureHeight_, fit.x, fit.y, fit.x + fit.width,
+  gl_->blitFramebuffer(0, 0, drawn_.width, drawn_.height, fit.x, fit.y, fit.x + fit.width,
                        fit.y + fit.height, GL_COLOR_BUFFER_BIT, GL_LINEAR);
   gl_->bindFramebuffer(GL_FRAMEBUFFER, 0);
 }

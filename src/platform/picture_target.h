@@ -1,10 +1,21 @@
-// Renders the fixed-size picture into an offscreen framebuffer when the window has another
-// size, and shows it letterboxed on each swap; draws straight to the window otherwise.
+// Renders the picture into an offscreen framebuffer when the window has another size, and
+// shows it letterboxed on each swap; draws straight to the window otherwise. The picture is
+// the fixed 800 x 600 one scaled up, or with sharp drawing the same frame drawn at the size of
+// the window's 4:3 area.
 #pragma once
 
 #include <GL/gl.h>
 
 #include "platform/letterbox.h"
+#include "screen.h"
+
+// How the picture fills a window larger than it: Scaled draws 800 x 600 pixels and scales
+// them up (the faithful picture); Sharp draws the frame at the window's 4:3 area itself.
+enum class PictureDrawing { Scaled, Sharp };
+
+// The size a frame is drawn at on a drawable of this size: the picture's, or for Sharp the
+// drawable's 4:3 area where that is larger than the picture.
+PictureSize DrawingSizeFor(PictureDrawing drawing, int drawableWidth, int drawableHeight);
 
 // Looks up a GL function by name in the current context (SDL_GL_GetProcAddress,
 // wglGetProcAddress); nullptr when the context lacks it.
@@ -12,7 +23,7 @@ using GlFunctionLoader = void* (*)(const char* name);
 
 class PictureTarget {
  public:
-  PictureTarget(int pictureWidth, int pictureHeight, GlFunctionLoader loader);
+  PictureTarget(PictureDrawing drawing, GlFunctionLoader loader);
   PictureTarget(const PictureTarget&) = delete;
   PictureTarget& operator=(const PictureTarget&) = delete;
 
@@ -20,6 +31,8 @@ class PictureTarget {
   // context current. Returns false (and draws straight to the window) when framebuffer
   // objects are not available.
   bool Prepare(int drawableWidth, int drawableHeight);
+  // The size the frame after Prepare is drawn at (DrawingSizeFor the drawable).
+  PictureSize DrawingSize() const { return drawn_; }
   // Copies a picture drawn offscreen onto the window's back buffer, with black bars.
   void Present();
   // Frees the framebuffer; needs the context that Prepare ran with still current.
@@ -27,10 +40,11 @@ class PictureTarget {
 
  private:
   bool LoadFunctions();
+  bool MakeFramebuffer();
 
-  int pictureWidth_;
-  int pictureHeight_;
+  PictureDrawing drawing_;
   GlFunctionLoader loader_;
+  PictureSize drawn_;
   int drawableWidth_ = 0;
   int drawableHeight_ = 0;
   bool offscreen_ = false;

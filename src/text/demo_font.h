@@ -10,5 +10,10 @@
 // draws the same glyphs whatever fonts a machine has.
 inline constexpr FontChoice kDemoFont{"Helvetica", FontWeight::Bold, 36};
 
-// The glyph table generated from kDemoFont: codes 32..127, index code - 32.
-const std::vector<GlyphBitmap>& DemoFontGlyphs();
+// The sharp picture draws its text from tables at whole multiples of kDemoFont's em, 1 to
+// kFontMultiples (36, 72, 108 and 144 pixels): the one nearest the picture's scale.
+inline constexpr int kFontMultiples = 4;
+
+// The glyph table generated from kDemoFont at `multiple` times its em (1 .. kFontMultiples;
+// 1, the faithful picture's, for anything else): codes 32..127, index code - 32.
+const std::vector<GlyphBitmap>& DemoFontGlyphs(int multiple = 1);

@@ -103,6 +103,12 @@ void BuildFont(const std::vector<GlyphBitmap>& glyphs) {
   fontGlyphs = glyphs;
 }
 
+void FreeFont() {
+  if (base != 0) glDeleteLists(base, kGlyphCount);
+  base = 0;
+  fontGlyphs.clear();
+}
+
 void glPrint(const char* format, ...) {
   if (format == nullptr || base == 0) return;
   char text[256];

@@ -9,6 +9,9 @@
 // makes them the font glPrint uses. Needs a current GL context. Anything but exactly 96
 // glyphs (as when no usable font was found) leaves no font, and text draws nothing.
 void BuildFont(const std::vector<GlyphBitmap>& glyphs);
+// Deletes the font's display lists; needs the context that built them current. Text draws
+// nothing until the next BuildFont.
+void FreeFont();
 
 // How glPrint draws. Merged (the native demo's) composes the whole text into one bitmap drawn
 // by one glBitmap, with the pixels and final raster position the per-glyph display lists give;

@@ -66,7 +66,26 @@ TEST(CaptureOptions, TheVideoSizeIsReadAndMustBeEvenAndWithinLimits) {
   }
   ExpectRefused({"--out", "v.mp4", "--size"}, "--size needs a value");
   ExpectRefused({"--still", "--scene", "1", "--t", "0", "--size", "800x600", "--out", "f.png"},
-                "for videos");
+                "for videos, or for a --sharp --still");
+}
+
+TEST(CaptureOptions, SharpDrawsAtTheFourByThreeAreaOfTheSize) {
+  ParsedCommandLine parsed = Parse({"--size", "3840x2160", "--sharp", "--out", "clip.mp4"});
+  ASSERT_EQ(parsed.outcome, ParsedCommandLine::Outcome::Run) << parsed.error;
+  EXPECT_TRUE(parsed.options.sharp);
+  EXPECT_EQ(CaptureDrawingSize(parsed.options), (PictureSize{2880, 2160}));
+  // Without --sharp (or at the picture's size) the frames are the 800 x 600 picture.
+  parsed = Parse({"--size", "3840x2160", "--out", "clip.mp4"});
+  EXPECT_EQ(CaptureDrawingSize(parsed.options), PictureSize{});
+  parsed = Parse({"--sharp", "--out", "clip.mp4"});
+  EXPECT_EQ(CaptureDrawingSize(parsed.options), PictureSize{});
+
+  parsed = Parse({"--still", "--scene", "2", "--t", "1", "--sharp", "--size", "1600x1200", "--out",
+                  "f.png"});
+  ASSERT_EQ(parsed.outcome, ParsedCommandLine::Outcome::Run) << parsed.error;
+  EXPECT_EQ(CaptureDrawingSize(parsed.options), (PictureSize{1600, 1200}));
+  ExpectRefused({"--still", "--scene", "1", "--t", "0", "--sharp", "--out", "f.png"},
+                "a --sharp --still needs --size");
 }
 
 TEST(CaptureOptions, StillOptionsAreReadAndTheCursorDefaultsToTheCentre) {

@@ -25,18 +25,21 @@ TEST(FontGlyphs, AMissingOrUnreadableFontGivesNoGlyphs) {
   std::remove(junk.c_str());
 }
 
-TEST(FontGlyphs, TheCompiledTableIsTheFontAsRasterisedHere) {
-  const std::vector<GlyphBitmap> fresh =
-      RasteriseGlyphs(MatchFace(kDemoFont.family, kDemoFont.weight), kDemoFont.pixelEm);
-  const std::vector<GlyphBitmap>& table = DemoFontGlyphs();
-  ASSERT_EQ(fresh.size(), table.size());
-  for (std::size_t i = 0; i < fresh.size(); ++i) {
-    SCOPED_TRACE(static_cast<char>(kFirstGlyphCode + i));
-    EXPECT_EQ(fresh[i].width, table[i].width);
-    EXPECT_EQ(fresh[i].height, table[i].height);
-    EXPECT_EQ(fresh[i].originX, table[i].originX);
-    EXPECT_EQ(fresh[i].originY, table[i].originY);
-    EXPECT_EQ(fresh[i].advance, table[i].advance);
-    EXPECT_EQ(fresh[i].rows, table[i].rows);
+TEST(FontGlyphs, TheCompiledTablesAreTheFontAsRasterisedHere) {
+  const FontFace face = MatchFace(kDemoFont.family, kDemoFont.weight);
+  for (int multiple = 1; multiple <= kFontMultiples; ++multiple) {
+    const std::vector<GlyphBitmap> fresh = RasteriseGlyphs(face, multiple * kDemoFont.pixelEm);
+    const std::vector<GlyphBitmap>& table = DemoFontGlyphs(multiple);
+    ASSERT_EQ(fresh.size(), table.size());
+    for (std::size_t i = 0; i < fresh.size(); ++i) {
+      SCOPED_TRACE(std::to_string(multiple) + "x, " +
+                   std::string(1, static_cast<char>(kFirstGlyphCode + i)));
+      EXPECT_EQ(fresh[i].width, table[i].width);
+      EXPECT_EQ(fresh[i].height, table[i].height);
+      EXPECT_EQ(fresh[i].originX, table[i].originX);
+      EXPECT_EQ(fresh[i].originY, table[i].originY);
+      EXPECT_EQ(fresh[i].advance, table[i].advance);
+      EXPECT_EQ(fresh[i].rows, table[i].rows);
+    }
   }
 }

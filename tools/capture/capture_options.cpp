@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "capture_clock.h"
+#include "platform/picture_target.h"
 #include "scenes/scene_table.h"
 #include "screen.h"
 
@@ -17,7 +18,9 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: demo-capture --out FILE.mp4 [--fps N] [--seconds S] [--orbit] [--size WxH]\n"
-    "       demo-capture --still --scene 1|2 --t T [--cursor X,Y] --out FILE.png\n"
+    "                    [--sharp]\n"
+    "       demo-capture --still --scene 1|2 --t T [--cursor X,Y] [--sharp --size WxH]\n"
+    "                    --out FILE.png\n"
     "\n"
     "Renders the demo offscreen (no display or sound device needed).\n"
     "  --out FILE    the file to write; it is written beside FILE and renamed when complete\n"
@@ -28,7 +31,10 @@ constexpr const char* kUsage =
     "  --orbit       move the cursor slowly around so the camera travels (default: centred)\n"
     "  --size WxH    video frame size, even numbers from 16x16 to 7680x4320 (default\n"
     "                800x600); the 4:3 picture is scaled to fit between black bars\n"
-    "  --still       write one 800x600 PNG picture instead of a video\n"
+    "  --sharp       draw each frame at the 4:3 area of --size instead of scaling the\n"
+    "                800x600 picture up: sharp edges and text\n"
+    "  --still       write one 800x600 PNG picture instead of a video (with --sharp, a\n"
+    "                picture of the 4:3 area of --size)\n"
     "  --scene N     the picture's scene: 1 (blob grid) or 2 (cube cross)\n"
     "  --t T         the picture's scene clock in tens of seconds (scene 1 ends at 3.1)\n"
     "  --cursor X,Y  the picture's cursor in pixels from the top left (default 400,300)\n"
@@ -119,6 +125,10 @@ std::string ReadOption(int argc, const char* const* argv, int& i, CaptureOptions
     options.mode = CaptureOptions::Mode::Still;
     return "";
   }
+  if (name == "--sharp") {
+    options.sharp = true;
+    return "";
+  }
   const bool takesValue = name == "--out" || name == "--fps" || name == "--seconds" ||
                           name == "--scene" || name == "--t" || name == "--cursor" ||
                           name == "--size";
@@ -176,9 +186,11 @@ std::string ReadOption(int argc, const char* const* argv, int& i, CaptureOptions
 std::string CheckCombination(const CaptureOptions& options, const Given& given) {
   if (options.out.empty()) return "--out is required";
   if (options.mode == CaptureOptions::Mode::Still) {
-    if (given.fps || given.seconds || given.orbit || given.size) {
-      return "--fps, --seconds, --orbit and --size are for videos, not --still";
+    if (given.fps || given.seconds || given.orbit) {
+      return "--fps, --seconds and --orbit are for videos, not --still";
     }
+    if (given.size && !options.sharp) return "--size is for videos, or for a --sharp --still";
+    if (options.sharp && !given.size) return "a --sharp --still needs --size";
     if (!given.scene || !given.t) return "--still needs --scene and --t";
     const Scene& scene = SceneNumber(options.scene);
     if (SceneIsOver(scene, options.t)) {
@@ -197,6 +209,11 @@ std::string CheckCombination(const CaptureOptions& options, const Given& given) 
 }
 
 }  // namespace
+
+PictureSize CaptureDrawingSize(const CaptureOptions& options) {
+  return options.sharp ? DrawingSizeFor(PictureDrawing::Sharp, options.width, options.height)
+                       : PictureSize{};
+}
 
 ParsedCommandLine ParseCaptureOptions(int argc, const char* const* argv) {
   ParsedCommandLine parsed;

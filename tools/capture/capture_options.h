@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cursor_pos.h"
+#include "screen.h"
 
 struct CaptureOptions {
   enum class Mode { Video, Still };
@@ -18,6 +19,9 @@ struct CaptureOptions {
   // black bars.
   int width = 800;
   int height = 600;
+  // Each frame is drawn at the 4:3 area of width x height (a still is that area) instead of
+  // scaling the 800 x 600 picture up.
+  bool sharp = false;
 
   // Still.
   int scene = 0;
@@ -30,6 +34,9 @@ inline constexpr double kMaxSeconds = 3600;
 inline constexpr int kMinVideoSide = 16;
 inline constexpr int kMaxVideoWidth = 7680;
 inline constexpr int kMaxVideoHeight = 4320;
+
+// The size the frames are drawn at: the picture's, or with --sharp the 4:3 area of --size.
+PictureSize CaptureDrawingSize(const CaptureOptions& options);
 
 struct ParsedCommandLine {
   enum class Outcome { Run, Help, Error };

@@ -2,10 +2,9 @@
 #include "capture_surface.h"
 
 #include "platform/offscreen/picture_readback.h"
-#include "screen.h"
 
 void CaptureFrame(OffscreenWindow& window, const FrameInput& input, RgbPicture& picture) {
   DrawFrame(input);
-  ReadPictureRows(gResX, gResY, picture);
+  ReadPictureRows(input.size.width, input.size.height, picture);
   window.SwapBuffers();
 }

@@ -7,7 +7,8 @@
 #include "host/frame.h"
 #include "platform/offscreen/offscreen_window.h"
 
-// An 800 x 600 picture as rows from the top, 3 bytes (R, G, B) per pixel.
+// A picture (800 x 600, or a sharp one's size) as rows from the top, 3 bytes (R, G, B) per
+// pixel.
 using RgbPicture = std::vector<std::uint8_t>;
 
 // Draws one frame through DrawFrame, reads it into picture before the swap, then swaps as

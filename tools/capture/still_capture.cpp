@@ -20,10 +20,13 @@ int RunStillCapture(const CaptureOptions& options) {
   OutputTarget still;
   if (!still.Open(options.out, error)) return ReportUsageError(error);
 
+  const PictureSize size = CaptureDrawingSize(options);
   OffscreenWindow window;
-  if (!OpenFrameSurface(window, error)) return ReportFailure("cannot draw offscreen: " + error);
+  if (!OpenFrameSurface(window, error, size)) {
+    return ReportFailure("cannot draw offscreen: " + error);
+  }
   RgbPicture picture;
-  CaptureFrame(window, FrameInput{options.scene, options.t, options.cursor}, picture);
+  CaptureFrame(window, FrameInput{options.scene, options.t, options.cursor, size}, picture);
   CloseFrameSurface(window);
 
   const int streamCopy = still.Streamed() ? dup(still.Stream()) : -1;
@@ -33,7 +36,7 @@ int RunStillCapture(const CaptureOptions& options) {
     if (streamCopy >= 0) close(streamCopy);
     return ReportFailure("cannot write " + still.Name() + ": " + std::strerror(errno));
   }
-  const bool written = WritePng(file, picture, gResX, gResY, error);
+  const bool written = WritePng(file, picture, size.width, size.height, error);
   const bool closed = std::fclose(file) == 0;
   if (!written) return ReportFailure("cannot write " + still.Name() + ": " + error);
   if (!closed) return ReportFailure("cannot write " + still.Name() + ": " + std::strerror(errno));

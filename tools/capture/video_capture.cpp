@@ -28,9 +28,11 @@ namespace {
 // A stream cannot be rewound to write the index at the front, so there the MP4 is fragmented:
 // an empty index first, then self-contained fragments from each key frame on.
 // The picture is scaled to the frame size with its shape kept, centred between black bars,
-// in RGB so the bars are exactly black; at the picture's own size both steps pass it through.
+// in RGB so the bars are exactly black; at the picture's own size (as a sharp picture is
+// drawn) both steps pass it through.
 std::vector<std::string> FfmpegArguments(const CaptureOptions& options, const OutputTarget& video) {
-  const std::string size = std::to_string(gResX) + "x" + std::to_string(gResY);
+  const PictureSize drawn = CaptureDrawingSize(options);
+  const std::string size = std::to_string(drawn.width) + "x" + std::to_string(drawn.height);
   const std::string frame = std::to_string(options.width) + ":" + std::to_string(options.height);
   const std::string filters = "scale=" + frame +
                               ":force_original_aspect_ratio=decrease:flags=lanczos," +  //
@@ -64,8 +66,9 @@ std::int64_t RenderVideoFrames(OffscreenWindow& window, std::int64_t frames, int
   CaptureClock clock(fps, orbit, frames);
   RgbPicture picture;
   std::int64_t accepted = 0;
+  const PictureSize size = window.DrawingSize();
   window.beforeSwap = [&] {
-    ReadPictureRows(gResX, gResY, picture);
+    ReadPictureRows(size.width, size.height, picture);
     const bool more = sink(clock.Frame(), picture);
     if (more) ++accepted;
     clock.FrameDone(more);
@@ -90,7 +93,9 @@ int RunVideoCapture(const CaptureOptions& options) {
   const std::int64_t frames = VideoFrameCount(options.seconds, options.fps);
   ProgressLine progress(frames, options.fps, stderr, isatty(STDERR_FILENO) == 1);
   OffscreenWindow window;
-  if (!OpenFrameSurface(window, error)) return ReportFailure("cannot draw offscreen: " + error);
+  if (!OpenFrameSurface(window, error, CaptureDrawingSize(options))) {
+    return ReportFailure("cannot draw offscreen: " + error);
+  }
 
   const std::unique_ptr<ModuleRenderer> music = OpenSoundtrack();
 

@@ -6,6 +6,8 @@
 
 #include "glyphs.h"
 
-// A C++ source file defining DemoFontGlyphs() (text/demo_font.h) to return these glyphs;
-// fontFile is named in its heading comment.
-std::string GlyphTableSource(const std::vector<GlyphBitmap>& glyphs, const std::string& fontFile);
+// A C++ source file defining DemoFontGlyphs(multiple) (text/demo_font.h) to return
+// tables[multiple - 1], and tables[0] for a multiple out of range; fontFile is named in its
+// heading comment.
+std::string GlyphTableSource(const std::vector<std::vector<GlyphBitmap>>& tables,
+                             const std::string& fontFile);

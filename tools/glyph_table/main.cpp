@@ -1,6 +1,7 @@
 // make_glyph_table OUT.cpp: rasterises the demo's font (text/demo_font.h) with fontconfig and
-// FreeType and writes it as C++ source defining DemoFontGlyphs(), so the demo carries its
-// glyphs and draws the same text on every machine and system.
+// FreeType, at its em and at each whole multiple of it up to kFontMultiples, and writes the
+// tables as C++ source defining DemoFontGlyphs(multiple), so the demo carries its glyphs and
+// draws the same text on every machine and system.
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -16,13 +17,16 @@ int main(int argc, char** argv) {
     return 2;
   }
   const FontFace face = MatchFace(kDemoFont.family, kDemoFont.weight);
-  const std::vector<GlyphBitmap> glyphs = RasteriseGlyphs(face, kDemoFont.pixelEm);
-  if (glyphs.size() != static_cast<std::size_t>(kGlyphCount)) {
-    std::fprintf(stderr, "make_glyph_table: no usable \"%s\" font (fontconfig offered '%s')\n",
-                 kDemoFont.family, face.file.c_str());
-    return 1;
+  std::vector<std::vector<GlyphBitmap>> tables;
+  for (int multiple = 1; multiple <= kFontMultiples; ++multiple) {
+    tables.push_back(RasteriseGlyphs(face, multiple * kDemoFont.pixelEm));
+    if (tables.back().size() != static_cast<std::size_t>(kGlyphCount)) {
+      std::fprintf(stderr, "make_glyph_table: no usable \"%s\" font (fontconfig offered '%s')\n",
+                   kDemoFont.family, face.file.c_str());
+      return 1;
+    }
   }
-  const std::string source = GlyphTableSource(glyphs, face.file);
+  const std::string source = GlyphTableSource(tables, face.file);
   std::ofstream out(argv[1], std::ios::binary);
   out << source;
   out.close();

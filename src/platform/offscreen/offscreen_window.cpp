@@ -22,6 +22,7 @@ bool OffscreenWindow::CreateDemoWindow(int width, int height) {
     error_ = std::string("cannot create an offscreen surface: ") + SDL_GetError();
     return false;
   }
+  size_ = PictureSize{width, height};
   return true;
 }
 

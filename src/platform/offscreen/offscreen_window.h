@@ -30,9 +30,12 @@ class OffscreenWindow final : public DemoWindow {
   bool Showing() const override { return true; }
   // No display: whoever draws on it sets the pace.
   int RefreshRate() const override { return 0; }
+  // Frames fill the surface: the size it was created at.
+  PictureSize DrawingSize() const override { return size_; }
 
  private:
   std::string error_;
+  PictureSize size_;
   bool videoStarted_ = false;
   SDL_Window* window_ = nullptr;
   SDL_GLContext context_ = nullptr;

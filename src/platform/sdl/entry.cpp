@@ -11,7 +11,8 @@ int main(int argc, char** argv) {
   const DemoOptions options = ParseDemoOptions(argc, argv);
   if (options.outcome != DemoOptions::Outcome::Run) return ReportDemoOptions(options);
   const std::unique_ptr<SystemWindow> window =
-      CreateSdlWindow(options.windowed ? WindowMode::Windowed : WindowMode::FullScreen);
+      CreateSdlWindow(options.windowed ? WindowMode::Windowed : WindowMode::FullScreen,
+                      options.sharp ? PictureDrawing::Sharp : PictureDrawing::Scaled);
   ModulePlayer music;
   return host::WinMain(Platform{*window, *window, music}, options);
 }

@@ -26,7 +26,9 @@ bool ShowsOnScreen() {
 
 class SdlWindow final : public SystemWindow {
  public:
-  explicit SdlWindow(WindowMode mode) : windowMode_(mode) { SDL_Init(0); }
+  SdlWindow(WindowMode mode, PictureDrawing drawing) : windowMode_(mode), drawing_(drawing) {
+    SDL_Init(0);
+  }
   ~SdlWindow() override {
     DeleteGLContext();
     DestroyDemoWindow();
@@ -69,7 +71,7 @@ class SdlWindow final : public SystemWindow {
     }
     SDL_GL_MakeCurrent(window_, context_);
     SDL_GL_SetSwapInterval(1);  // vsync where the driver offers it; frames go on without it
-    target_.emplace(pictureWidth_, pictureHeight_, SDL_GL_GetProcAddress);
+    target_.emplace(drawing_, SDL_GL_GetProcAddress);
     ChooseRenderTarget();
     return true;
   }
@@ -120,6 +122,10 @@ class SdlWindow final : public SystemWindow {
     SDL_DisplayMode mode{};
     const int display = window_ != nullptr ? SDL_GetWindowDisplayIndex(window_) : -1;
     return display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0 ? mode.refresh_rate : 0;
+  }
+
+  PictureSize DrawingSize() const override {
+    return target_ ? target_->DrawingSize() : PictureSize{};
   }
 
   std::uint32_t GetTickCount() override { return SDL_GetTicks(); }
@@ -212,6 +218,7 @@ class SdlWindow final : public SystemWindow {
   bool videoStarted_ = false;
   bool cursorHidden_ = false;
   SdlWindowMode windowMode_;
+  PictureDrawing drawing_;
   SDL_Window* window_ = nullptr;
   SDL_GLContext context_ = nullptr;
   int pictureWidth_ = 0;
@@ -223,8 +230,8 @@ class SdlWindow final : public SystemWindow {
 
 }  // namespace
 
-std::unique_ptr<SystemWindow> CreateSdlWindow(WindowMode mode) {
-  return std::make_unique<SdlWindow>(mode);
+std::unique_ptr<SystemWindow> CreateSdlWindow(WindowMode mode, PictureDrawing drawing) {
+  return std::make_unique<SdlWindow>(mode, drawing);
 }
 
 // SDL handles the rest itself

@@ -35,7 +35,8 @@ void RequestVsync() {
 
 class Win32Window final : public SystemWindow {
  public:
-  Win32Window(HINSTANCE instance, bool windowed) : instance_(instance), windowMode_(windowed) {}
+  Win32Window(HINSTANCE instance, bool windowed, PictureDrawing drawing)
+      : instance_(instance), windowMode_(windowed), drawing_(drawing) {}
   ~Win32Window() override {
     DeleteGLContext();
     DestroyDemoWindow();
@@ -86,7 +87,7 @@ class Win32Window final : public SystemWindow {
       return FailWith("cannot make the OpenGL context current");
     }
     RequestVsync();
-    target_.emplace(pictureWidth_, pictureHeight_, LoadGlFunction);
+    target_.emplace(drawing_, LoadGlFunction);
     ChooseRenderTarget();
     return true;
   }
@@ -140,6 +141,10 @@ class Win32Window final : public SystemWindow {
     // 0 and 1 stand for the hardware's default rate, which the system does not tell.
     const int refreshHz = GetDeviceCaps(deviceContext_, VREFRESH);
     return refreshHz > 1 ? refreshHz : 0;
+  }
+
+  PictureSize DrawingSize() const override {
+    return target_ ? target_->DrawingSize() : PictureSize{};
   }
 
   std::uint32_t GetTickCount() override { return ::GetTickCount(); }
@@ -240,6 +245,7 @@ class Win32Window final : public SystemWindow {
   bool classRegistered_ = false;
   bool cursorHidden_ = false;
   Win32WindowMode windowMode_;
+  PictureDrawing drawing_;
   HWND window_ = nullptr;
   HDC deviceContext_ = nullptr;
   HGLRC context_ = nullptr;
@@ -253,6 +259,7 @@ class Win32Window final : public SystemWindow {
 
 }  // namespace
 
-std::unique_ptr<SystemWindow> CreateWin32Window(HINSTANCE instance, bool windowed) {
-  return std::make_unique<Win32Window>(instance, windowed);
+std::unique_ptr<SystemWindow> CreateWin32Window(HINSTANCE instance, bool windowed,
+                                                PictureDrawing drawing) {
+  return std::make_unique<Win32Window>(instance, windowed, drawing);
 }

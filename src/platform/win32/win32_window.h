@@ -4,11 +4,14 @@
 
 #include <memory>
 
+#include "platform/picture_target.h"
 #include "platform/platform.h"
 #include "windows_api.h"
 
 // Full screen covers the desktop as it is, or an 800 x 600 window that can be resized; the
-// picture is scaled onto either with its shape kept. Alt+Enter switches between the two.
+// picture is scaled onto either with its shape kept, or drawn at its size (Sharp). Alt+Enter
+// switches between the two modes.
 // While the window cannot be seen, or until the next frame is due, WaitForMessage waits in
 // MsgWaitForMultipleObjects.
-std::unique_ptr<SystemWindow> CreateWin32Window(HINSTANCE instance, bool windowed);
+std::unique_ptr<SystemWindow> CreateWin32Window(HINSTANCE instance, bool windowed,
+                                                PictureDrawing drawing);
