@@ -1,6 +1,7 @@
 // The raster position, glBitmap and the display lists that hold one bitmap each.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "fixed_function.h"
 #include "fixed_function_state.h"
@@ -77,6 +78,18 @@ void FixedFunction::Bitmap(GLsizei width, GLsizei height, GLfloat originX, GLflo
     state_->lists[state_->compiling] = entry;
   } else {
     DrawBitmap(*state_, entry);
+  }
+}
+
+void FixedFunction::DeleteLists(GLuint list, GLsizei range) {
+  if (range <= 0) return;
+  // A bitmap waiting to be drawn may be one of those freed.
+  state_->FlushBitmaps();
+  const std::uint64_t end = std::uint64_t{list} + static_cast<std::uint64_t>(range);
+  auto entry = state_->lists.lower_bound(list);
+  while (entry != state_->lists.end() && entry->first < end) {
+    state_->batch.ForgetBitmap(entry->second.image);
+    entry = state_->lists.erase(entry);
   }
 }
 

@@ -72,6 +72,9 @@ class FixedFunction {
   void EndList();
   void Bitmap(GLsizei width, GLsizei height, GLfloat originX, GLfloat originY, GLfloat moveX,
               GLfloat moveY, const GLubyte* bitmap);
+  // Deletes lists list .. list + range - 1 (names without a list are skipped) and frees their
+  // bitmaps' place in the glyph texture; bitmaps drawn before are drawn first.
+  void DeleteLists(GLuint list, GLsizei range);
   void ListBase(GLuint base);
   void CallLists(GLsizei n, GLenum type, const GLvoid* lists);
   // Of the pixel store, only GL_UNPACK_ALIGNMENT is kept (the others' defaults are assumed).

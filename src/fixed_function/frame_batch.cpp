@@ -11,6 +11,10 @@ namespace {
 
 constexpr int kTriangleFloats = 7;
 constexpr int kGlyphFloats = 9;
+// The glyph texture's width in texels (a wider bitmap widens it): a power of two, so that
+// texel coordinates scale to it exactly, and far below the 4096 texels WebGL offers nearly
+// everywhere.
+constexpr int kAtlasWidth = 2048;
 
 // Colours arrive as 8-bit levels (0 ... 255) and are rounded again per fragment: a triangle's
 // one colour, interpolated between equal corners, comes out a hair off, and must not cross a
@@ -29,8 +33,7 @@ precision mediump float;
 varying vec3 shade;
 void main() { gl_FragColor = vec4(floor(shade + 0.5) / 255.0, 1.0); })";
 
-// Texel coordinates are scaled to the glyph texture's size when it is drawn, so bitmaps kept
-// after others were placed leave those where they are.
+// Texel coordinates are whole texels, scaled here to the glyph texture's size.
 const char* const kGlyphVertex = R"(#version 100
 attribute vec4 position;
 attribute vec3 colour;
@@ -44,9 +47,15 @@ void main() {
   where = texel * texelSize;
 })";
 
-// glBitmap leaves the pixels of unset bits alone.
+// glBitmap leaves the pixels of unset bits alone. The texel coordinate must hold whole texels of
+// a texture 2048 wide and more, finer than a 16-bit float does: high precision where the device
+// has it (where medium precision is 32-bit, as in desktop browsers, the two are the same).
 const char* const kGlyphFragment = R"(#version 100
+#ifdef GL_FRAGMENT_PRECISION_HIGH
+precision highp float;
+#else
 precision mediump float;
+#endif
 uniform sampler2D glyphs;
 varying vec3 shade;
 varying vec2 where;
@@ -127,6 +136,7 @@ void FrameBatch::Release() {
   triangleProgram_ = glyphProgram_ = buffer_ = texture_ = 0;
   triangleVertices_.clear();
   glyphVertices_.clear();
+  glyphImages_.clear();
 }
 
 void FrameBatch::AddVertex(const float clip[4], const float colour[3]) {
@@ -135,14 +145,28 @@ void FrameBatch::AddVertex(const float clip[4], const float colour[3]) {
 }
 
 int FrameBatch::KeepBitmap(BitmapImage image) {
-  imageLeft_.push_back(textureWidth_);
-  // A clear column between neighbours, and rows a multiple of 8 texels, so that whatever
-  // unpack alignment the context has (1, 2, 4 or 8) reads the texture's rows as packed.
-  textureWidth_ = (textureWidth_ + image.width + 1 + 7) / 8 * 8;
-  textureHeight_ = std::max(textureHeight_, image.height);
-  images_.push_back(std::move(image));
   textureCurrent_ = false;
+  if (!freeNumbers_.empty()) {
+    const int number = freeNumbers_.back();
+    freeNumbers_.pop_back();
+    images_[static_cast<std::size_t>(number)] = std::move(image);
+    imageKept_[static_cast<std::size_t>(number)] = true;
+    return number;
+  }
+  images_.push_back(std::move(image));
+  imageKept_.push_back(true);
+  imageLeft_.push_back(0);
+  imageBottom_.push_back(0);
   return static_cast<int>(images_.size()) - 1;
+}
+
+void FrameBatch::ForgetBitmap(int image) {
+  const auto number = static_cast<std::size_t>(image);
+  if (image < 0 || number >= images_.size() || !imageKept_[number]) return;
+  images_[number] = BitmapImage{};
+  imageKept_[number] = false;
+  freeNumbers_.push_back(image);
+  textureCurrent_ = false;
 }
 
 void FrameBatch::AddBitmap(int image, int left, int bottom, int width, int height,
@@ -153,12 +177,11 @@ void FrameBatch::AddBitmap(int image, int left, int bottom, int width, int heigh
   const float x1 = 2.0f * (left + bitmap.width) / width - 1;
   const float y0 = 2.0f * bottom / height - 1;
   const float y1 = 2.0f * (bottom + bitmap.height) / height - 1;
-  // In texels; the vertex shader scales them to the texture as it is when drawn.
-  const auto u0 = static_cast<float>(imageLeft_[static_cast<std::size_t>(image)]);
-  const float u1 = u0 + static_cast<float>(bitmap.width);
+  // In texels from the bitmap's corner; Flush adds the bitmap's place in the texture.
+  const auto u1 = static_cast<float>(bitmap.width);
   const auto v1 = static_cast<float>(bitmap.height);
-  const float corners[6][4] = {{x0, y0, u0, 0}, {x1, y0, u1, 0},  {x1, y1, u1, v1},
-                               {x0, y0, u0, 0}, {x1, y1, u1, v1}, {x0, y1, u0, v1}};
+  const float corners[6][4] = {{x0, y0, 0, 0}, {x1, y0, u1, 0},  {x1, y1, u1, v1},
+                               {x0, y0, 0, 0}, {x1, y1, u1, v1}, {x0, y1, 0, v1}};
   const float r = ColourLevel(colour[0]);
   const float g = ColourLevel(colour[1]);
   const float b = ColourLevel(colour[2]);
@@ -166,16 +189,57 @@ void FrameBatch::AddBitmap(int image, int left, int bottom, int width, int heigh
     const float vertex[kGlyphFloats] = {c[0], c[1], 0, 1, r, g, b, c[2], c[3]};
     glyphVertices_.insert(glyphVertices_.end(), vertex, vertex + kGlyphFloats);
   }
+  glyphImages_.push_back(image);
 }
 
 void FrameBatch::UploadGlyphTexture() {
+  // The bitmaps are placed on shelves in a texture kAtlasWidth texels wide (wider only for a
+  // wider bitmap), so that a font of large glyphs stays far inside the texture sizes every
+  // WebGL offers rather than running out in one long row. A clear column and row keep
+  // neighbours apart. The width is a multiple of 8 texels, so that whatever unpack alignment
+  // the context has (1, 2, 4 or 8) reads the texture's rows as packed.
+  std::vector<int> order;
+  int widest = 0;
+  for (std::size_t i = 0; i < images_.size(); ++i) {
+    if (images_[i].width == 0 || images_[i].height == 0) continue;
+    order.push_back(static_cast<int>(i));
+    widest = std::max(widest, images_[i].width);
+  }
+  // By size alone (the tallest first, then the widest), so that the same bitmaps take the same
+  // room whatever numbers they were kept under.
+  std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
+    const BitmapImage& first = images_[static_cast<std::size_t>(a)];
+    const BitmapImage& second = images_[static_cast<std::size_t>(b)];
+    if (first.height != second.height) return first.height > second.height;
+    return first.width > second.width;
+  });
+  textureWidth_ = std::max(kAtlasWidth, (widest + 7) / 8 * 8);
+  int x = 0;
+  int shelfBottom = 0;
+  int shelfHeight = 0;
+  for (const int i : order) {
+    const BitmapImage& image = images_[static_cast<std::size_t>(i)];
+    if (x + image.width > textureWidth_) {
+      shelfBottom += shelfHeight + 1;
+      x = 0;
+      shelfHeight = 0;
+    }
+    imageLeft_[static_cast<std::size_t>(i)] = x;
+    imageBottom_[static_cast<std::size_t>(i)] = shelfBottom;
+    x += image.width + 1;
+    shelfHeight = std::max(shelfHeight, image.height);
+  }
+  textureHeight_ = std::max(1, shelfBottom + shelfHeight);
+
   // One byte per texel, row 0 the bitmaps' bottom rows, so texture v grows upwards with them.
   std::vector<std::uint8_t> texels(static_cast<std::size_t>(textureWidth_) * textureHeight_, 0);
-  for (std::size_t i = 0; i < images_.size(); ++i) {
-    const BitmapImage& image = images_[i];
+  for (const int i : order) {
+    const BitmapImage& image = images_[static_cast<std::size_t>(i)];
+    const int left = imageLeft_[static_cast<std::size_t>(i)];
+    const int bottom = imageBottom_[static_cast<std::size_t>(i)];
     for (int y = 0; y < image.height; ++y) {
       for (int x = 0; x < image.width; ++x) {
-        texels[static_cast<std::size_t>(y) * textureWidth_ + imageLeft_[i] + x] =
+        texels[static_cast<std::size_t>(bottom + y) * textureWidth_ + left + x] =
             image.pixels[static_cast<std::size_t>(y) * image.width + x] ? 255 : 0;
       }
     }
@@ -212,6 +276,15 @@ void FrameBatch::Flush() {
     } else {
       UploadGlyphTexture();
     }
+    // Each bitmap's texels, from its corner, now from the texture's.
+    for (std::size_t quad = 0; quad < glyphImages_.size(); ++quad) {
+      const auto image = static_cast<std::size_t>(glyphImages_[quad]);
+      for (std::size_t corner = 0; corner < 6; ++corner) {
+        float* texel = &glyphVertices_[(quad * 6 + corner) * kGlyphFloats + 7];
+        texel[0] += static_cast<float>(imageLeft_[image]);
+        texel[1] += static_cast<float>(imageBottom_[image]);
+      }
+    }
     glUniform1i(glGetUniformLocation(glyphProgram_, "glyphs"), 0);
     glUniform2f(glGetUniformLocation(glyphProgram_, "texelSize"), 1.0f / textureWidth_,
                 1.0f / textureHeight_);
@@ -222,5 +295,6 @@ void FrameBatch::Flush() {
     glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(glyphVertices_.size() / kGlyphFloats));
     if (culling == GL_TRUE) glEnable(GL_CULL_FACE);
     glyphVertices_.clear();
+    glyphImages_.clear();
   }
 }

@@ -88,6 +88,7 @@ void glBitmap(GLsizei width, GLsizei height, GLfloat originX, GLfloat originY, G
               GLfloat moveY, const GLubyte* bitmap) {
   layer->Bitmap(width, height, originX, originY, moveX, moveY, bitmap);
 }
+void glDeleteLists(GLuint list, GLsizei range) { layer->DeleteLists(list, range); }
 void glListBase(GLuint base) { layer->ListBase(base); }
 void glCallLists(GLsizei n, GLenum type, const GLvoid* lists) { layer->CallLists(n, type, lists); }
 void glPixelStorei(GLenum name, GLint value) { layer->PixelStorei(name, value); }

@@ -12,8 +12,8 @@
 //              glEnableClientState, glDisableClientState, glVertexPointer (2-4 GL_FLOAT),
 //              glColorPointer (3-4 GL_FLOAT), glDrawElements (GL_TRIANGLES)
 //   bitmaps    glRasterPos3f, glBitmap, glGenLists, glNewList, glEndList (lists of one
-//              glBitmap), glListBase, glCallLists (GL_UNSIGNED_BYTE), glPixelStorei
-//              (GL_UNPACK_ALIGNMENT only)
+//              glBitmap), glDeleteLists, glListBase, glCallLists (GL_UNSIGNED_BYTE),
+//              glPixelStorei (GL_UNPACK_ALIGNMENT only)
 //   attributes glPushAttrib/glPopAttrib (GL_LIST_BIT), glPushClientAttrib/
 //              glPopClientAttrib (GL_CLIENT_PIXEL_STORE_BIT, GL_CLIENT_VERTEX_ARRAY_BIT)
 // Watched by the layer, then made on WebGL: glViewport (it maps the raster position), glClear
@@ -27,7 +27,7 @@
 // result alone, so glPrint never merges text here and draws it through the glyph lists.
 // Not implemented, and so not linkable: the rest of GL 1.1 and GLU, e.g. glVertex2f/4f,
 // glColor4f, glNormal*, glTexCoord*, glRasterPos2*, glRotated, glScaled, glFrustum,
-// glLoadMatrix*, glRenderMode, glFeedbackBuffer, glCallList, glDeleteLists, lighting, fog and
+// glLoadMatrix*, glRenderMode, glFeedbackBuffer, glCallList, lighting, fog and
 // texture environment calls, gluOrtho2D, gluProject. Calling one fails the page's link
 // (emscripten's undefined-symbol check) rather than its run.
 // Arguments outside what is listed (another primitive, array type or list type) draw nothing.

@@ -1,11 +1,14 @@
 // The web's GL layer puts bitmaps on the pixels Mesa puts them on for the same calls: glyph
 // display lists compiled under each unpack alignment and called through a list base, direct
 // glBitmap calls, raster positions at pixel fractions, under a camera, near and outside the
-// view, and the attribute stacks that save the list base and the pixel store.
+// view, and the attribute stacks that save the list base and the pixel store; the demo font's
+// tables up to 144 pixels in a sharp picture's viewport, and fonts deleted and built again.
 #include <string>
 #include <vector>
 
+#include "glyphs.h"
 #include "layer_beside_mesa.h"
+#include "text/demo_font.h"
 
 namespace {
 
@@ -35,10 +38,10 @@ const Picture kThirteenWide{{"#############", "#.#.#.#.#.#.#", "..##..##..##.", 
 const Picture kNineWide{{"#.......#", ".#######.", "#.#...#.#", "#########", "....#...."}};
 
 template <typename Gl>
-void WindowCoordinates(Gl& gl) {
+void WindowCoordinates(Gl& gl, int width = 800, int height = 600) {
   gl.MatrixMode(GL_PROJECTION);
   gl.LoadIdentity();
-  gl.Ortho(0, 800, 0, 600, -1, 1);
+  gl.Ortho(0, width, 0, height, -1, 1);
   gl.MatrixMode(GL_MODELVIEW);
   gl.LoadIdentity();
 }
@@ -69,6 +72,29 @@ template <typename Gl>
 void CallText(Gl& gl, const std::string& text) {
   gl.CallLists(static_cast<GLsizei>(text.size()), GL_UNSIGNED_BYTE, text.data());
 }
+
+// The demo font's table at `multiple` times its em, one list per glyph as the demo compiles
+// it; returns the list base for character codes.
+template <typename Gl>
+GLuint CompileDemoFont(Gl& gl, int multiple) {
+  static const GLubyte noInk = 0;
+  const std::vector<GlyphBitmap>& glyphs = DemoFontGlyphs(multiple);
+  const GLuint first = gl.GenLists(kGlyphCount);
+  gl.PushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+  gl.PixelStorei(GL_UNPACK_ALIGNMENT, kGlyphRowAlignment);
+  for (int i = 0; i < kGlyphCount; ++i) {
+    const GlyphBitmap& glyph = glyphs[static_cast<std::size_t>(i)];
+    gl.NewList(first + static_cast<GLuint>(i), GL_COMPILE);
+    gl.Bitmap(glyph.width, glyph.height, glyph.originX, glyph.originY, glyph.advance, 0,
+              glyph.rows.empty() ? &noInk : glyph.rows.data());
+    gl.EndList();
+  }
+  gl.PopClientAttrib();
+  return first - kFirstGlyphCode;
+}
+
+// Text with tall and wide glyphs, descenders and a space.
+const std::string kSample = "Wg{@}y Mj#Q";
 
 }  // namespace
 
@@ -144,4 +170,73 @@ TEST_F(FixedFunctionBitmapsGL, GlyphListsLandOnMesasPixels) {
     gl.RasterPos3f(400, 300, 1.5f);  // behind the far plane
     CallText(gl, "abcd");
   }, true);
+}
+
+// A sharp picture draws in a viewport of its own size, here larger than the frame (what lies
+// beyond the frame is cut off), with glyphs from the demo font's tables up to 144 pixels.
+TEST_F(FixedFunctionBitmapsGL, LargeGlyphsInALargerViewport) {
+  glViewport(0, 0, 1600, 1200);
+  layer.Viewport(0, 0, 1600, 1200);
+  ExpectSamePixels("the demo font at 36 to 144 pixels, all compiled at once", [](auto& gl) {
+    WindowCoordinates(gl, 1600, 1200);
+    float baseline = 20.25f;
+    for (int multiple = 1; multiple <= kFontMultiples; ++multiple) {
+      gl.ListBase(CompileDemoFont(gl, multiple));
+      gl.Color3f(0.2f * multiple, 0.1f, 1 - 0.2f * multiple);
+      gl.RasterPos3f(10.5f + 40 * multiple, baseline, 0);
+      CallText(gl, kSample);  // the larger lines run over the frame's right edge
+      baseline += 36.0f * multiple + 9.5f;
+    }
+  });
+  ExpectSamePixels("the raster position under a camera", [](auto& gl) {
+    gl.MatrixMode(GL_PROJECTION);
+    gl.LoadIdentity();
+    gl.Perspective(45, 800.0 / 600, static_cast<double>(0.1f), 100);
+    gl.MatrixMode(GL_MODELVIEW);
+    gl.LoadIdentity();
+    gl.LookAt(0.3, 0.2, 5, 0, 0, 0, 0, 1, 0);
+    gl.ListBase(CompileDemoFont(gl, kFontMultiples));
+    gl.Color3f(0, 0.5f, 0);
+    for (int i = 0; i < 3; ++i) {
+      gl.RasterPos3f(-2.0f + 0.13f * i, -1.9f + 0.4f * i, 0.3f * i);
+      CallText(gl, kSample);
+    }
+  });
+}
+
+// Fonts deleted and built again, as a sharp picture rebuilds its font at each new size: the
+// lists drawn before a deletion keep their pixels, names without a list are skipped, and the
+// deleted glyphs give their room in the layer's glyph texture to the next font, which ends up
+// no larger than one font built afresh.
+TEST_F(FixedFunctionBitmapsGL, DeletedFontsFreeTheirRoom) {
+  ExpectSamePixels("seven fonts, each drawn and then deleted but the last", [](auto& gl) {
+    WindowCoordinates(gl);
+    const int multiples[] = {1, 4, 2, 3, 4, 2, 4};
+    GLuint base = 0;
+    for (int round = 0; round < 7; ++round) {
+      // A range wider than the font, over names that never had a list.
+      if (round > 0) gl.DeleteLists(base + kFirstGlyphCode, kGlyphCount + 6);
+      base = CompileDemoFont(gl, multiples[round]);
+      gl.DeleteLists(base + kFirstGlyphCode, 0);  // deletes nothing
+      gl.ListBase(base);
+      gl.Color3f(0.1f * round, 1 - 0.1f * round, 0.5f);
+      gl.RasterPos3f(5.5f + 17 * round, 30.75f + 80 * round, 0);
+      CallText(gl, kSample);
+    }
+  });
+  const TextureSize afterRebuilds = glyphTexture;
+  ExpectSamePixels("every list deleted, and the last font built once", [](auto& gl) {
+    WindowCoordinates(gl);
+    gl.DeleteLists(1, 1 << 16);
+    gl.ListBase(CompileDemoFont(gl, 4));
+    gl.Color3f(1, 0, 0);
+    gl.RasterPos3f(20.5f, 400.25f, 0);
+    CallText(gl, kSample);
+  });
+  EXPECT_EQ(afterRebuilds.width, glyphTexture.width);
+  EXPECT_EQ(afterRebuilds.height, glyphTexture.height);
+  // WebGL offers textures of 4096 texels nearly everywhere.
+  EXPECT_LE(glyphTexture.width, 4096);
+  EXPECT_LE(glyphTexture.height, 4096);
+  EXPECT_GT(glyphTexture.height, 0) << "the layer drew no bitmaps";
 }

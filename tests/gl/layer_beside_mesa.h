@@ -63,6 +63,7 @@ struct MesaCalls {
               const GLubyte* bits) {
     glBitmap(w, h, ox, oy, mx, my, bits);
   }
+  void DeleteLists(GLuint list, GLsizei range) { glDeleteLists(list, range); }
   void ListBase(GLuint base) { glListBase(base); }
   void CallLists(GLsizei n, GLenum type, const GLvoid* lists) { glCallLists(n, type, lists); }
   void PixelStorei(GLenum name, GLint value) { glPixelStorei(name, value); }
@@ -103,6 +104,7 @@ class LayerBesideMesa : public OffscreenFrame {
     calls(layer);
     layer.Flush();
     std::vector<Pixel> picture = ReadPicture();
+    glyphTexture = BoundTextureSize();
     glUseProgram(0);
     glBindBuffer(GL_ARRAY_BUFFER, 0);
     glBindTexture(GL_TEXTURE_2D, 0);
@@ -136,6 +138,28 @@ class LayerBesideMesa : public OffscreenFrame {
     }
   }
 
+  struct TextureSize {
+    GLint width = 0;
+    GLint height = 0;
+    bool operator==(const TextureSize& other) const {
+      return width == other.width && height == other.height;
+    }
+  };
+
+  // The 2D texture bound now, 0 x 0 for none: after the layer's flush, its glyph texture when
+  // the flush drew bitmaps.
+  static TextureSize BoundTextureSize() {
+    GLint bound = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    TextureSize size;
+    if (bound == 0) return size;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &size.width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &size.height);
+    return size;
+  }
+
   MesaCalls mesa;
   FixedFunction layer;
+  // The layer's glyph texture after the last DrawnByLayer (BoundTextureSize).
+  TextureSize glyphTexture;
 };

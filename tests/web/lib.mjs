@@ -182,14 +182,15 @@ function startXvfb() {
   });
 }
 
-// Opens the page at 800 x 600 with the query string and keeps its console for the test.
-export async function openPage(browser, url, query = '') {
+// Opens the page at 800 x 600 CSS pixels with the query string and keeps its console for the
+// test; deviceScaleFactor is the device pixels per CSS pixel (devicePixelRatio).
+export async function openPage(browser, url, query = '', {deviceScaleFactor = 1} = {}) {
   const page = await browser.newPage();
   page.setDefaultTimeout(kDeadlineMs);
   const consoleLines = [];
   page.on('console', (message) => consoleLines.push(message.text()));
   page.on('pageerror', (error) => consoleLines.push(`page error: ${error.message}`));
-  await page.setViewport({width: 800, height: 600, deviceScaleFactor: 1});
+  await page.setViewport({width: 800, height: 600, deviceScaleFactor});
   await page.goto(`${url}index.html${query}`);
   await page.waitForFunction(() => window.demoState === 'waiting' || window.demoState === 'failed');
   return {page, consoleLines};
@@ -245,10 +246,20 @@ export async function waitForFrames(page, more) {
       (n) => window.demoFrameTimes[1].length + window.demoFrameTimes[2].length >= n, {}, target);
 }
 
-// The canvas as RGB rows from the top, 800 x 600.
+// The canvas as shown, as RGB rows from the top, in device pixels: 800 x 600 on the page
+// openPage opens at a device scale of 1, 1600 x 1200 at 2. The canvas must fill the page's
+// 800 x 600 CSS pixels; a screenshot of another size than the device's pixels fails the test.
 export async function canvasPixels(page) {
+  const ratio = await page.evaluate(() => window.devicePixelRatio);
   const png = await page.screenshot({clip: {x: 0, y: 0, width: 800, height: 600}});
-  return decodePng(Buffer.from(png));
+  const shown = decodePng(Buffer.from(png));
+  const width = Math.round(800 * ratio);
+  const height = Math.round(600 * ratio);
+  if (shown.width !== width || shown.height !== height) {
+    fail(`a screenshot of the 800 x 600 CSS pixels at device pixel ratio ${ratio} is ` +
+         `${shown.width} x ${shown.height} pixels, not ${width} x ${height}`);
+  }
+  return shown;
 }
 
 // 8-bit RGB or RGBA PNGs, not interlaced (what both browsers and demo-capture write).
@@ -308,13 +319,16 @@ export function differingPixels(a, b) {
   return count;
 }
 
-// The native program's frame for scene, ms into it, and cursor (x, y), drawn offscreen by the
-// Linux build's demo-capture on Mesa's software rasteriser.
-export function nativeFrame(scene, ms, x, y) {
+// The native program's frame for scene, ms into it, and cursor (x, y) in the 800 x 600 picture's
+// pixels, drawn offscreen by the Linux build's demo-capture on Mesa's software rasteriser:
+// the 800 x 600 picture, or given sharp: {width, height}, the sharp picture drawn at the 4:3
+// area of that size.
+export function nativeFrame(scene, ms, x, y, {sharp} = {}) {
   const out = path.join(scratchDir(), 'frame.png');
+  const size = sharp ? ['--sharp', '--size', `${sharp.width}x${sharp.height}`] : [];
   execFileSync(path.join(linuxBuild, 'demo-capture'),
                ['--still', '--scene', String(scene), '--t', String(ms / 10000), '--cursor',
-                `${x},${y}`, '--out', out],
+                `${x},${y}`, ...size, '--out', out],
                {env: {...process.env, LIBGL_ALWAYS_SOFTWARE: '1'}, stdio: ['ignore', 'ignore', 'inherit']});
   return decodePng(readFileSync(out));
 }

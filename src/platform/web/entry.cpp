@@ -1,7 +1,8 @@
 // The demo's entry point in a web page. A page must return to the browser after each frame, so
 // the run's passes are driven from the browser's animation frames: each callback runs passes
 // until one draws a frame (messages and a scene change come first, as in the native loop) or
-// the run ends, and then the page is told. The options come from the page's query string.
+// the run ends, and then the page is told. The options come from the page: its query string
+// and its sharp toggle (--sharp: the canvas's pixels follow its displayed size).
 #include <emscripten.h>
 
 #include <memory>
@@ -23,7 +24,7 @@ EM_JS(void, TellPageFrameTime, (int scene, double ms), { Module.onFrameTime(scen
 // The canvas and the player live as long as the page: the sound device stays open between
 // runs, so a run started again plays through the same Web Audio context.
 struct Page {
-  std::unique_ptr<SystemWindow> canvas = CreateWebCanvas();
+  std::unique_ptr<SystemWindow> canvas;  // made once the options say how it draws
   WebAudioPlayer music;
   DemoOptions options;
   std::optional<DemoRun> run;
@@ -34,6 +35,7 @@ Page* page = nullptr;
 void AnimationFrame() {
   // Before the frame's work, so that a slow frame starts with the sound queued in full.
   page->music.TopUp();
+  FitWebCanvasToDisplay();
   for (;;) {
     switch (page->run->Pass()) {
       case PassOutcome::Message:
@@ -83,6 +85,8 @@ int main(int argc, char** argv) {
                            : ("demo: " + page->options.error).c_str());
     return 2;
   }
+  page->canvas =
+      CreateWebCanvas(page->options.sharp ? PictureDrawing::Sharp : PictureDrawing::Scaled);
   // The page's GL layer keeps every bitmap drawn outside a display list in its glyph texture,
   // so text goes through the font's lists rather than one merged bitmap per line.
   SetTextDrawing(TextDrawing::PerGlyph);

@@ -23,7 +23,7 @@ EM_JS(void, ShowPointer, (bool shown), { Module.canvas.style.cursor = shown ? ""
 
 class WebCanvas final : public SystemWindow {
  public:
-  WebCanvas() = default;
+  explicit WebCanvas(PictureDrawing drawing) : drawing_(drawing) {}
   ~WebCanvas() override {
     DeleteGLContext();
     DestroyDemoWindow();
@@ -32,12 +32,15 @@ class WebCanvas final : public SystemWindow {
   WebCanvas(const WebCanvas&) = delete;
   WebCanvas& operator=(const WebCanvas&) = delete;
 
-  // The canvas keeps the picture's size in pixels; the page scales it with CSS.
+  // The canvas starts at the picture's size in pixels; the page scales it with CSS. A sharp
+  // canvas takes its displayed size at the first frame.
   bool CreateDemoWindow(int width, int height) override {
     if (emscripten_set_canvas_element_size(kCanvas, width, height) != EMSCRIPTEN_RESULT_SUCCESS) {
       error_ = "cannot use the canvas: the page has no #canvas element";
       return false;
     }
+    drawn_ = PictureSize{width, height};
+    displayed_ = PictureSize{0, 0};
     emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, true, OnKeyDown);
     windowOpen_ = true;
     open = this;
@@ -98,6 +101,38 @@ class WebCanvas final : public SystemWindow {
   bool Showing() const override { return true; }
   // The browser paces the frames.
   int RefreshRate() const override { return 0; }
+  PictureSize DrawingSize() const override {
+    return drawing_ == PictureDrawing::Sharp ? drawn_ : PictureSize{};
+  }
+
+  // FitWebCanvasToDisplay's work (web_canvas.h).
+  void FitToDisplay() {
+    if (drawing_ != PictureDrawing::Sharp || context_ == 0) return;
+    double cssWidth = 0;
+    double cssHeight = 0;
+    if (emscripten_get_element_css_size(kCanvas, &cssWidth, &cssHeight) !=
+        EMSCRIPTEN_RESULT_SUCCESS) {
+      return;
+    }
+    // The page's CSS keeps the box 4:3; the rounded device pixels may be a pixel off it.
+    const double ratio = emscripten_get_device_pixel_ratio();
+    PictureSize size = DrawingSizeFor(PictureDrawing::Sharp,
+                                      static_cast<int>(std::lround(cssWidth * ratio)),
+                                      static_cast<int>(std::lround(cssHeight * ratio)));
+    if (size == displayed_) return;
+    displayed_ = size;
+    emscripten_set_canvas_element_size(kCanvas, size.width, size.height);
+    // A browser gives a canvas larger than its WebGL can draw a smaller drawing buffer; the
+    // picture then takes that buffer's 4:3 area, and the page scales it up as without sharp.
+    int bufferWidth = 0;
+    int bufferHeight = 0;
+    emscripten_webgl_get_drawing_buffer_size(context_, &bufferWidth, &bufferHeight);
+    if (bufferWidth < size.width || bufferHeight < size.height) {
+      size = DrawingSizeFor(PictureDrawing::Sharp, bufferWidth, bufferHeight);
+      emscripten_set_canvas_element_size(kCanvas, size.width, size.height);
+    }
+    drawn_ = size;
+  }
 
   std::uint32_t GetTickCount() override {
     return static_cast<std::uint32_t>(std::fmod(std::floor(emscripten_get_now()), 4294967296.0));
@@ -139,6 +174,11 @@ class WebCanvas final : public SystemWindow {
     return event->keyCode == kKeyEscape;  // Esc is the demo's; other keys keep their meaning
   }
 
+  PictureDrawing drawing_;
+  // The canvas's size in pixels, which a sharp picture is drawn at, and the size its display
+  // asked for when it was set (larger where the browser's WebGL could not draw that).
+  PictureSize drawn_;
+  PictureSize displayed_{0, 0};
   bool windowOpen_ = false;
   EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context_ = 0;
   std::deque<Message> messages_;
@@ -155,4 +195,10 @@ extern "C" EMSCRIPTEN_KEEPALIVE void CloseDemoWindow() {
   if (WebCanvas::open != nullptr) WebCanvas::open->Close();
 }
 
-std::unique_ptr<SystemWindow> CreateWebCanvas() { return std::make_unique<WebCanvas>(); }
+void FitWebCanvasToDisplay() {
+  if (WebCanvas::open != nullptr) WebCanvas::open->FitToDisplay();
+}
+
+std::unique_ptr<SystemWindow> CreateWebCanvas(PictureDrawing drawing) {
+  return std::make_unique<WebCanvas>(drawing);
+}
