@@ -21,9 +21,9 @@ void CloseFrameSurface(DemoWindow& window);
 
 // Everything a frame depends on, sampled once per frame by whoever drives the drawing.
 struct FrameInput {
-  int scene = 1;     // 1 .. kSceneCount, in the table of scenes
-  float t = 0;       // the scene clock, in units of ten seconds
-  CursorPos cursor;  // in picture pixels
+  int scene = 1;          // 1 .. kSceneCount, in the table of scenes
+  float t = 0;            // the scene clock, in units of ten seconds
+  CursorPos cursor;       // in picture pixels
   PictureSize size = {};  // drawn at: the viewport, and the text's glyphs to match
 };
 

@@ -7,8 +7,8 @@
 #include "glyphs.h"
 
 struct FontAtScale {
-  int multiple = 1;          // of the font's em: the table used (DemoFontGlyphs(multiple))
-  float advanceScale = 1;    // scale / multiple: how the table's advances are stretched
+  int multiple = 1;        // of the font's em: the table used (DemoFontGlyphs(multiple))
+  float advanceScale = 1;  // scale / multiple: how the table's advances are stretched
 };
 
 // For a picture drawn `scale` times its 800 x 600 size: the table nearest the scale (ties to

@@ -159,17 +159,20 @@ TEST_F(FixedFunctionBitmapsGL, GlyphListsLandOnMesasPixels) {
     gl.PopAttrib();
     CallText(gl, "bad");
   });
-  ExpectSamePixels("raster positions outside the view draw nothing", [](auto& gl) {
-    WindowCoordinates(gl);
-    gl.ListBase(CompileGlyphs(gl));
-    gl.Color3f(0, 0, 0);
-    for (const float x : {-0.5f, 800.5f}) {
-      gl.RasterPos3f(x, 300, 0);
-      CallText(gl, "abcdabcd");
-    }
-    gl.RasterPos3f(400, 300, 1.5f);  // behind the far plane
-    CallText(gl, "abcd");
-  }, true);
+  ExpectSamePixels(
+      "raster positions outside the view draw nothing",
+      [](auto& gl) {
+        WindowCoordinates(gl);
+        gl.ListBase(CompileGlyphs(gl));
+        gl.Color3f(0, 0, 0);
+        for (const float x : {-0.5f, 800.5f}) {
+          gl.RasterPos3f(x, 300, 0);
+          CallText(gl, "abcdabcd");
+        }
+        gl.RasterPos3f(400, 300, 1.5f);  // behind the far plane
+        CallText(gl, "abcd");
+      },
+      true);
 }
 
 // A sharp picture draws in a viewport of its own size, here larger than the frame (what lies

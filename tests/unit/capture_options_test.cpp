@@ -80,8 +80,8 @@ TEST(CaptureOptions, SharpDrawsAtTheFourByThreeAreaOfTheSize) {
   parsed = Parse({"--sharp", "--out", "clip.mp4"});
   EXPECT_EQ(CaptureDrawingSize(parsed.options), PictureSize{});
 
-  parsed = Parse({"--still", "--scene", "2", "--t", "1", "--sharp", "--size", "1600x1200", "--out",
-                  "f.png"});
+  parsed = Parse(
+      {"--still", "--scene", "2", "--t", "1", "--sharp", "--size", "1600x1200", "--out", "f.png"});
   ASSERT_EQ(parsed.outcome, ParsedCommandLine::Outcome::Run) << parsed.error;
   EXPECT_EQ(CaptureDrawingSize(parsed.options), (PictureSize{1600, 1200}));
   ExpectRefused({"--still", "--scene", "1", "--t", "0", "--sharp", "--out", "f.png"},

@@ -36,8 +36,11 @@ std::string GlyphTableSource(const std::vector<std::vector<GlyphBitmap>>& tables
     }
     source += "    },\n";
   }
-  source += "  };\n"
-            "  const int count = " + std::to_string(tables.size()) + ";\n"
-            "  return tables[multiple >= 1 && multiple <= count ? multiple - 1 : 0];\n}\n";
+  source +=
+      "  };\n"
+      "  const int count = " +
+      std::to_string(tables.size()) +
+      ";\n"
+      "  return tables[multiple >= 1 && multiple <= count ? multiple - 1 : 0];\n}\n";
   return source;
 }

@@ -116,9 +116,9 @@ class WebCanvas final : public SystemWindow {
     }
     // The page's CSS keeps the box 4:3; the rounded device pixels may be a pixel off it.
     const double ratio = emscripten_get_device_pixel_ratio();
-    PictureSize size = DrawingSizeFor(PictureDrawing::Sharp,
-                                      static_cast<int>(std::lround(cssWidth * ratio)),
-                                      static_cast<int>(std::lround(cssHeight * ratio)));
+    PictureSize size =
+        DrawingSizeFor(PictureDrawing::Sharp, static_cast<int>(std::lround(cssWidth * ratio)),
+                       static_cast<int>(std::lround(cssHeight * ratio)));
     if (size == displayed_) return;
     displayed_ = size;
     emscripten_set_canvas_element_size(kCanvas, size.width, size.height);

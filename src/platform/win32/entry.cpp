@@ -20,8 +20,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     exitCode = ReportDemoOptions(options);
   } else {
     const std::unique_ptr<SystemWindow> window = CreateWin32Window(
-        instance, options.windowed,
-        options.sharp ? PictureDrawing::Sharp : PictureDrawing::Scaled);
+        instance, options.windowed, options.sharp ? PictureDrawing::Sharp : PictureDrawing::Scaled);
     const std::unique_ptr<MusicOutput> music = CreateWaveOutPlayer();
     exitCode = host::WinMain(Platform{*window, *window, *music}, options);
   }
