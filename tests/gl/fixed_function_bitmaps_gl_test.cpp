@@ -96,6 +96,17 @@ GLuint CompileDemoFont(Gl& gl, int multiple) {
 // Text with tall and wide glyphs, descenders and a space.
 const std::string kSample = "Wg{@}y Mj#Q";
 
+// The demo's perspective, looking at the origin from a little off the z axis.
+template <typename Gl>
+void LookFromTestCamera(Gl& gl) {
+  gl.MatrixMode(GL_PROJECTION);
+  gl.LoadIdentity();
+  gl.Perspective(45, 800.0 / 600, static_cast<double>(0.1f), 100);
+  gl.MatrixMode(GL_MODELVIEW);
+  gl.LoadIdentity();
+  gl.LookAt(0.3, 0.2, 5, 0, 0, 0, 0, 1, 0);
+}
+
 }  // namespace
 
 using FixedFunctionBitmapsGL = LayerBesideMesa;
@@ -118,12 +129,7 @@ TEST_F(FixedFunctionBitmapsGL, GlyphListsLandOnMesasPixels) {
   });
   ExpectSamePixels("the raster position under a camera, in its own colour", [](auto& gl) {
     const GLuint base = CompileGlyphs(gl);
-    gl.MatrixMode(GL_PROJECTION);
-    gl.LoadIdentity();
-    gl.Perspective(45, 800.0 / 600, static_cast<double>(0.1f), 100);
-    gl.MatrixMode(GL_MODELVIEW);
-    gl.LoadIdentity();
-    gl.LookAt(0.3, 0.2, 5, 0, 0, 0, 0, 1, 0);
+    LookFromTestCamera(gl);
     gl.Rotatef(20, 0, 1, 0);
     gl.ListBase(base);
     for (int i = 0; i < 6; ++i) {
@@ -192,12 +198,7 @@ TEST_F(FixedFunctionBitmapsGL, LargeGlyphsInALargerViewport) {
     }
   });
   ExpectSamePixels("the raster position under a camera", [](auto& gl) {
-    gl.MatrixMode(GL_PROJECTION);
-    gl.LoadIdentity();
-    gl.Perspective(45, 800.0 / 600, static_cast<double>(0.1f), 100);
-    gl.MatrixMode(GL_MODELVIEW);
-    gl.LoadIdentity();
-    gl.LookAt(0.3, 0.2, 5, 0, 0, 0, 0, 1, 0);
+    LookFromTestCamera(gl);
     gl.ListBase(CompileDemoFont(gl, kFontMultiples));
     gl.Color3f(0, 0.5f, 0);
     for (int i = 0; i < 3; ++i) {
