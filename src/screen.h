@@ -17,3 +17,17 @@ struct PictureSize {
   }
   bool operator!=(const PictureSize& other) const { return !(*this == other); }
 };
+
+// Where a frame goes in its drawable: the pixels it is drawn at, and the lower-left corner of
+// that area in GL's window coordinates. The corner is off the origin only where a sharp
+// picture is drawn straight into a window, between black bars.
+struct DrawingArea {
+  PictureSize size;
+  int x = 0;
+  int y = 0;
+
+  bool operator==(const DrawingArea& other) const {
+    return size == other.size && x == other.x && y == other.y;
+  }
+  bool operator!=(const DrawingArea& other) const { return !(*this == other); }
+};

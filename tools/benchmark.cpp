@@ -134,16 +134,16 @@ class Surface {
   // One frame as the demo draws and shows it, finished so that its whole cost is counted.
   double TimeFrame(int scene, float t, CursorPos cursor) {
     const auto start = std::chrono::steady_clock::now();
-    DrawFrame(FrameInput{scene, t, cursor, DrawingSize()});
+    if (target_) target_->Prepare(screen_.width, screen_.height);
+    DrawFrame(FrameInput{scene, t, cursor, WhereToDraw()});
     if (target_) target_->Present();
     glFinish();
     const auto end = std::chrono::steady_clock::now();
     window_.SwapBuffers();
-    if (target_) target_->Prepare(screen_.width, screen_.height);
     return std::chrono::duration<double, std::milli>(end - start).count();
   }
 
-  PictureSize DrawingSize() const { return target_ ? target_->DrawingSize() : PictureSize{}; }
+  DrawingArea WhereToDraw() const { return target_ ? target_->WhereToDraw() : DrawingArea{}; }
 
  private:
   OffscreenWindow window_;
@@ -183,7 +183,7 @@ int Run(const Options& options) {
   }
   std::printf("renderer: %s (%s)\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
               reinterpret_cast<const char*>(glGetString(GL_VERSION)));
-  const PictureSize drawn = surface.DrawingSize();
+  const PictureSize drawn = surface.WhereToDraw().size;
   std::printf("picture: %d x %d", drawn.width, drawn.height);
   if (options.screen) {
     std::printf(" %s on a %d x %d screen",

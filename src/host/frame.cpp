@@ -13,23 +13,25 @@
 
 namespace {
 
-// The size the viewport and the font's glyphs now suit.
-PictureSize preparedSize;
+// The area the viewport and the font's glyphs now suit.
+DrawingArea preparedArea;
 
-// A frame of another size gets the viewport and the glyphs for its size: the picture's
-// (800 x 600) for the faithful picture, or a sharp picture's.
-void PrepareSize(PictureSize size) {
-  glViewport(0, 0, size.width, size.height);
-  FreeFont();
-  BuildFont(DemoFontGlyphsAtScale(static_cast<float>(size.height) / gResY));
-  preparedSize = size;
+// A frame drawn elsewhere gets its viewport, and where its size changed the glyphs for that
+// size: the picture's (800 x 600) for the faithful picture, or a sharp picture's.
+void PrepareArea(const DrawingArea& area) {
+  glViewport(area.x, area.y, area.size.width, area.size.height);
+  if (area.size != preparedArea.size) {
+    FreeFont();
+    BuildFont(DemoFontGlyphsAtScale(static_cast<float>(area.size.height) / gResY));
+  }
+  preparedArea = area;
 }
 
 }  // namespace
 
 void PrepareFrameState() {
   BuildFont(DemoFontGlyphs());
-  preparedSize = PictureSize{};
+  preparedArea = DrawingArea{};
   glEnable(GL_CULL_FACE);
   // The cube's faces wind clockwise seen from outside, so culling front faces keeps the outer
   // sides that face the viewer, with no depth test.
@@ -53,7 +55,7 @@ void CloseFrameSurface(DemoWindow& window) {
 }
 
 void DrawFrame(const FrameInput& input) {
-  if (input.size != preparedSize) PrepareSize(input.size);
+  if (input.area != preparedArea) PrepareArea(input.area);
   const Scene& scene = SceneNumber(input.scene);
   SetOrbitCamera(scene.camera, input.t, input.cursor);
   scene.draw(input.t);

@@ -24,7 +24,7 @@ struct FrameInput {
   int scene = 1;          // 1 .. kSceneCount, in the table of scenes
   float t = 0;            // the scene clock, in units of ten seconds
   CursorPos cursor;       // in picture pixels
-  PictureSize size = {};  // drawn at: the viewport, and the text's glyphs to match
+  DrawingArea area = {};  // the viewport, and the size the text's glyphs suit
 };
 
 void DrawFrame(const FrameInput& input);

@@ -59,7 +59,7 @@ PassOutcome SceneTimeline::Pass() {
     pacer_->FrameStarted(nowUs);
   }
   const std::uint64_t drawStartUs = onFrameTime ? input_.NowUs() : 0;
-  draw_(FrameInput{scene_, t, input_.GetCursorPos(), window_.DrawingSize()});
+  draw_(FrameInput{scene_, t, input_.GetCursorPos(), window_.WhereToDraw()});
   window_.SwapBuffers();
   if (onFrameTime) onFrameTime(scene_, static_cast<double>(input_.NowUs() - drawStartUs) / 1000);
   input_.Sleep(1);

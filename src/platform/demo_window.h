@@ -24,7 +24,7 @@ class DemoWindow {
   virtual bool Showing() const = 0;
   // The refresh rate of the display the window is on, in Hz; 0 when the system does not say.
   virtual int RefreshRate() const = 0;
-  // The size the next frame is drawn at: the picture's size, or with sharp drawing the 4:3
-  // area of the window's drawable.
-  virtual PictureSize DrawingSize() const = 0;
+  // Where the next frame is drawn: at the picture's size, or with sharp drawing at the size
+  // of the 4:3 area of the window's drawable, in that area.
+  virtual DrawingArea WhereToDraw() const = 0;
 };

@@ -1,4 +1,5 @@
-// Framebuffer-object scaling of the picture onto a window of another size.
+// Framebuffer-object scaling of the picture onto a window of another size, and sharp frames
+// drawn between bars.
 #include "picture_target.h"
 
 #include <GL/glext.h>
@@ -22,6 +23,16 @@ template <typename F>
 bool Load(GlFunctionLoader loader, F& function, const char* name) {
   function = reinterpret_cast<F>(loader(name));
   return function != nullptr;
+}
+
+// Clears the colour buffer (within the scissor, if on) to black, keeping the demo's own
+// clear colour.
+void ClearBlack() {
+  GLfloat clearColour[4];
+  glGetFloatv(GL_COLOR_CLEAR_VALUE, clearColour);
+  glClearColor(0, 0, 0, 1);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glClearColor(clearColour[0], clearColour[1], clearColour[2], clearColour[3]);
 }
 
 }  // namespace
@@ -59,29 +70,41 @@ bool PictureTarget::Prepare(int drawableWidth, int drawableHeight) {
   drawableWidth_ = drawableWidth;
   drawableHeight_ = drawableHeight;
   const PictureSize size = DrawingSizeFor(drawing_, drawableWidth, drawableHeight);
-  offscreen_ = drawableWidth != size.width || drawableHeight != size.height;
-  // A sharp picture's framebuffer follows the window's size.
-  if (size != drawn_ && framebuffer_ != 0) Release();
-  drawn_ = size;
-  if (!offscreen_) {
-    if (gl_ != nullptr) gl_->bindFramebuffer(GL_FRAMEBUFFER, 0);
+  if (gl_ != nullptr) gl_->bindFramebuffer(GL_FRAMEBUFFER, 0);
+  if (size != PictureSize{}) {
+    DrawBetweenBars(FitPicture(drawableWidth, drawableHeight, gResX, gResY));
     return true;
   }
+  glDisable(GL_SCISSOR_TEST);
+  area_ = DrawingArea{};
+  offscreen_ = drawableWidth != gResX || drawableHeight != gResY;
+  if (!offscreen_) return true;
   if (framebuffer_ == 0 && !MakeFramebuffer()) {
     // Drawn straight to the window instead, at the picture's size in its lower-left corner.
     offscreen_ = false;
-    drawn_ = PictureSize{};
     return false;
   }
   gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
   return true;
 }
 
+// A sharp frame fills the window's 4:3 area itself, so it needs no copy: the bars are cleared
+// black, and the scissor keeps the frame's own clear, and text drifting past its edges,
+// inside the area.
+void PictureTarget::DrawBetweenBars(const Rect& area) {
+  offscreen_ = false;
+  area_ = DrawingArea{PictureSize{area.width, area.height}, area.x, area.y};
+  glDisable(GL_SCISSOR_TEST);
+  ClearBlack();
+  glScissor(area.x, area.y, area.width, area.height);
+  glEnable(GL_SCISSOR_TEST);
+}
+
 bool PictureTarget::MakeFramebuffer() {
   if (!LoadFunctions()) return false;
   gl_->genRenderbuffers(1, &colourBuffer_);
   gl_->bindRenderbuffer(GL_RENDERBUFFER, colourBuffer_);
-  gl_->renderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, drawn_.width, drawn_.height);
+  gl_->renderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, gResX, gResY);
   gl_->genFramebuffers(1, &framebuffer_);
   gl_->bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
   gl_->framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
@@ -94,17 +117,12 @@ bool PictureTarget::MakeFramebuffer() {
 void PictureTarget::Present() {
   if (!offscreen_) return;
   const Rect fit = FitPicture(drawableWidth_, drawableHeight_, gResX, gResY);
-  // The bars are cleared to black; the demo's own clear colour is put back afterwards.
-  GLfloat clearColour[4];
-  glGetFloatv(GL_COLOR_CLEAR_VALUE, clearColour);
   gl_->bindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
   gl_->bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
-  glClearColor(0, 0, 0, 1);
-  glClear(GL_COLOR_BUFFER_BIT);
-  glClearColor(clearColour[0], clearColour[1], clearColour[2], clearColour[3]);
+  ClearBlack();  // the bars
   // The picture's first row is its bottom one in GL, as is the window's, so no flip.
-  gl_->blitFramebuffer(0, 0, drawn_.width, drawn_.height, fit.x, fit.y, fit.x + fit.width,
-                       fit.y + fit.height, GL_COLOR_BUFFER_BIT, GL_LINEAR);
+  gl_->blitFramebuffer(0, 0, gResX, gResY, fit.x, fit.y, fit.x + fit.width, fit.y + fit.height,
+                       GL_COLOR_BUFFER_BIT, GL_LINEAR);
   gl_->bindFramebuffer(GL_FRAMEBUFFER, 0);
 }
 

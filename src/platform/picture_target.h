@@ -1,7 +1,7 @@
-// Renders the picture into an offscreen framebuffer when the window has another size, and
-// shows it letterboxed on each swap; draws straight to the window otherwise. The picture is
-// the fixed 800 x 600 one scaled up, or with sharp drawing the same frame drawn at the size of
-// the window's 4:3 area.
+// Where a window's frames are drawn. The faithful 800 x 600 picture goes into an offscreen
+// framebuffer when the window has another size, and is shown letterboxed on each swap. With
+// sharp drawing on a window larger than the picture, the frame is drawn straight into the
+// window's 4:3 area at that area's size, between black bars.
 #pragma once
 
 #include <GL/gl.h>
@@ -27,12 +27,12 @@ class PictureTarget {
   PictureTarget(const PictureTarget&) = delete;
   PictureTarget& operator=(const PictureTarget&) = delete;
 
-  // Chooses where the next frame is drawn for a window drawable of this size. Needs the GL
-  // context current. Returns false (and draws straight to the window) when framebuffer
-  // objects are not available.
+  // Chooses where the next frame is drawn for a window drawable of this size, and clears a
+  // sharp frame's bars. Needs the GL context current. Returns false (and draws straight to
+  // the window) when framebuffer objects are not available.
   bool Prepare(int drawableWidth, int drawableHeight);
-  // The size the frame after Prepare is drawn at (DrawingSizeFor the drawable).
-  PictureSize DrawingSize() const { return drawn_; }
+  // Where the frame after Prepare is drawn (at DrawingSizeFor the drawable).
+  DrawingArea WhereToDraw() const { return area_; }
   // Copies a picture drawn offscreen onto the window's back buffer, with black bars.
   void Present();
   // Frees the framebuffer; needs the context that Prepare ran with still current.
@@ -41,10 +41,11 @@ class PictureTarget {
  private:
   bool LoadFunctions();
   bool MakeFramebuffer();
+  void DrawBetweenBars(const Rect& area);
 
   PictureDrawing drawing_;
   GlFunctionLoader loader_;
-  PictureSize drawn_;
+  DrawingArea area_;
   int drawableWidth_ = 0;
   int drawableHeight_ = 0;
   bool offscreen_ = false;

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# --sharp on a 1600 x 1200 screen draws the frame at the screen's size instead of scaling the
-# 800 x 600 picture up: held at 12 s into scene 2, the screen shows the frame demo-capture
-# draws sharp at 1600 x 1200 for that moment, with the cursor still in picture pixels (the
-# screen's (601, 441) is the picture's (300, 220)). Alt+Enter to the 800 x 600 window and back
-# keeps the option. A 32-bit build's rasteriser may round an edge pixel or a few otherwise.
+# --sharp on a 1920 x 1200 screen draws the frame at the size of the screen's 4:3 area
+# (1600 x 1200) instead of scaling the 800 x 600 picture up: held at 12 s into scene 2, that
+# area shows the frame demo-capture draws sharp at 1600 x 1200 for that moment, between black
+# bars, with the cursor still in picture pixels (the screen's (761, 441) is the picture's
+# (300, 220)). Alt+Enter to the 800 x 600 window and back keeps the option. A 32-bit build's
+# rasteriser may round an edge pixel or a few otherwise.
 source "$(dirname "$0")/lib.sh"
-run_under_xvfb 1600x1200
+run_under_xvfb 1920x1200
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -19,22 +20,27 @@ LIBGL_ALWAYS_SOFTWARE=1 "$capture" --still --scene 2 --t 1.2 --cursor 300,220 \
 convert "$work/faithful.png" -filter point -resize 1600x1200 "$work/scaled.png"
 
 allowed=64
-# Waits until the screen shows the expected sharp frame; $1 says when.
+# Waits until the screen's 4:3 area shows the expected sharp frame and the bars beside it are
+# black; $1 says when.
 wait_for_sharp_frame() {
   local deadline=$((SECONDS + 30 * WAIT_FACTOR))
   while :; do
-    import -window root "$work/shown.png"
+    import -window root "$work/screen.png"
+    convert "$work/screen.png" -crop 1600x1200+160+0 +repage "$work/shown.png"
     differing=$(compare -metric AE "$work/shown.png" "$work/expected.png" null: 2>&1 || true)
-    [ "$differing" -le "$allowed" ] && break
+    bars=$(convert "$work/screen.png" \( +clone -crop 1600x1200+160+0 -fill black -colorize 100 \) \
+      -geometry +160+0 -composite -format "%[fx:maxima.r+maxima.g+maxima.b]" info:)
+    [ "$differing" -le "$allowed" ] && [ "$bars" = 0 ] && break
     [ $SECONDS -le $deadline ] ||
-      fail "$1: the screen differs from the sharp frame in $differing pixels"
+      fail "$1: the 4:3 area differs from the sharp frame in $differing pixels;" \
+        "the bars' brightest pixel is $bars (0 is black)"
     sleep 0.5
   done
 }
 
 start_demo --sharp --scene 2 --at 12000 --freeze
 wait_for_window 30
-xdotool mousemove 601 441
+xdotool mousemove 761 441
 wait_for_sharp_frame "full screen"
 first=$differing
 # Not the picture scaled up: that differs along every edge and glyph.
@@ -44,11 +50,11 @@ scaled=$(compare -metric AE "$work/shown.png" "$work/scaled.png" null: 2>&1 || t
 xdotool key alt+Return
 sleep 2
 xdotool key alt+Return
-xdotool mousemove 601 441
+xdotool mousemove 761 441
 wait_for_sharp_frame "after Alt+Enter twice"
 
 xdotool key Escape
 wait_for_exit 10
 [ "$DEMO_STATUS" -eq 0 ] || fail "exit status $DEMO_STATUS after Esc"
-echo "sharp at 1600 x 1200: $first pixels differ from demo-capture's sharp frame" \
+echo "sharp at 1600 x 1200 on 1920 x 1200: $first pixels differ from demo-capture's sharp frame" \
   "($differing after Alt+Enter twice; $scaled from the picture scaled up)"

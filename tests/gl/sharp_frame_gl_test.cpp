@@ -107,14 +107,14 @@ class SharpFrameGL : public ::testing::Test {
 
   Picture Draw(FrameInput input) {
     DrawFrame(input);
-    Picture picture = Read(input.size);
+    Picture picture = Read(input.area.size);
     window.SwapBuffers();
     return picture;
   }
 
   // Only the scene's text, typed as at t, on white: the frame first sets up the size.
   Picture DrawTextOnly(int scene, float t, PictureSize size) {
-    DrawFrame(FrameInput{scene, t, {400, 300}, size});
+    DrawFrame(FrameInput{scene, t, {400, 300}, DrawingArea{size}});
     glClearColor(1, 1, 1, 1);
     glClear(GL_COLOR_BUFFER_BIT);
     const TypedText& text = SceneNumber(scene).text;
@@ -158,7 +158,7 @@ TEST_F(SharpFrameGL, AtThePicturesSizeAFrameIsTodaysFrameAfterASharpOne) {
   const FrameInput moment{2, 1.2f, {250, 420}};
   const Picture before = Draw(moment);
   FrameInput sharp = moment;
-  sharp.size = kTwice;
+  sharp.area = DrawingArea{kTwice};
   Draw(sharp);
   // The viewport and the font went back to the picture's.
   const Picture after = Draw(moment);
@@ -172,7 +172,7 @@ TEST_F(SharpFrameGL, TwiceAsLargeReducedMatchesTheFaithfulFrameAwayFromEdges) {
     SCOPED_TRACE("scene " + std::to_string(moment.scene) + " t " + std::to_string(moment.t));
     const Picture faithful = Draw(moment);
     FrameInput sharp = moment;
-    sharp.size = kTwice;
+    sharp.area = DrawingArea{kTwice};
     const Picture reduced = Reduced(Draw(sharp));
     EXPECT_LE(DifferingAwayFromEdges(faithful, reduced), kMostDiffering);
 
@@ -211,7 +211,7 @@ TEST_F(SharpFrameGL, TheMeasureSeesATextRowShiftedByASpace) {
   const float t = 1.5f;
   const Picture faithful = DrawTextOnly(2, t, PictureSize{});
   // The same text, one row drawn one space further right at twice the size.
-  DrawFrame(FrameInput{2, t, {400, 300}, kTwice});
+  DrawFrame(FrameInput{2, t, {400, 300}, DrawingArea{kTwice}});
   glClearColor(1, 1, 1, 1);
   glClear(GL_COLOR_BUFFER_BIT);
   const TypedText& text = SceneNumber(2).text;

@@ -58,7 +58,7 @@ class RecordingPlatform final : public DemoWindow, public ClockAndInput, public 
   std::string ErrorText() const override { return ""; }
   bool Showing() const override { return showing; }
   int RefreshRate() const override { return refreshRate; }
-  PictureSize DrawingSize() const override { return PictureSize{}; }
+  DrawingArea WhereToDraw() const override { return DrawingArea{}; }
 
   // The clock and the queue, as scripted.
   std::uint32_t GetTickCount() override;

@@ -5,6 +5,6 @@
 
 void CaptureFrame(OffscreenWindow& window, const FrameInput& input, RgbPicture& picture) {
   DrawFrame(input);
-  ReadPictureRows(input.size.width, input.size.height, picture);
+  ReadPictureRows(input.area.size.width, input.area.size.height, picture);
   window.SwapBuffers();
 }

@@ -26,7 +26,8 @@ int RunStillCapture(const CaptureOptions& options) {
     return ReportFailure("cannot draw offscreen: " + error);
   }
   RgbPicture picture;
-  CaptureFrame(window, FrameInput{options.scene, options.t, options.cursor, size}, picture);
+  CaptureFrame(window, FrameInput{options.scene, options.t, options.cursor, DrawingArea{size}},
+               picture);
   CloseFrameSurface(window);
 
   const int streamCopy = still.Streamed() ? dup(still.Stream()) : -1;

@@ -66,7 +66,7 @@ std::int64_t RenderVideoFrames(OffscreenWindow& window, std::int64_t frames, int
   CaptureClock clock(fps, orbit, frames);
   RgbPicture picture;
   std::int64_t accepted = 0;
-  const PictureSize size = window.DrawingSize();
+  const PictureSize size = window.WhereToDraw().size;
   window.beforeSwap = [&] {
     ReadPictureRows(size.width, size.height, picture);
     const bool more = sink(clock.Frame(), picture);

@@ -31,7 +31,7 @@ class OffscreenWindow final : public DemoWindow {
   // No display: whoever draws on it sets the pace.
   int RefreshRate() const override { return 0; }
   // Frames fill the surface: the size it was created at.
-  PictureSize DrawingSize() const override { return size_; }
+  DrawingArea WhereToDraw() const override { return DrawingArea{size_}; }
 
  private:
   std::string error_;

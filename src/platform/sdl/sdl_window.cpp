@@ -124,8 +124,8 @@ class SdlWindow final : public SystemWindow {
     return display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0 ? mode.refresh_rate : 0;
   }
 
-  PictureSize DrawingSize() const override {
-    return target_ ? target_->DrawingSize() : PictureSize{};
+  DrawingArea WhereToDraw() const override {
+    return target_ ? target_->WhereToDraw() : DrawingArea{};
   }
 
   std::uint32_t GetTickCount() override { return SDL_GetTicks(); }

@@ -101,8 +101,9 @@ class WebCanvas final : public SystemWindow {
   bool Showing() const override { return true; }
   // The browser paces the frames.
   int RefreshRate() const override { return 0; }
-  PictureSize DrawingSize() const override {
-    return drawing_ == PictureDrawing::Sharp ? drawn_ : PictureSize{};
+  // The canvas is sized to the picture's 4:3 area, so the picture fills it.
+  DrawingArea WhereToDraw() const override {
+    return DrawingArea{drawing_ == PictureDrawing::Sharp ? drawn_ : PictureSize{}};
   }
 
   // FitWebCanvasToDisplay's work (web_canvas.h).

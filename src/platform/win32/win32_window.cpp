@@ -143,8 +143,8 @@ class Win32Window final : public SystemWindow {
     return refreshHz > 1 ? refreshHz : 0;
   }
 
-  PictureSize DrawingSize() const override {
-    return target_ ? target_->DrawingSize() : PictureSize{};
+  DrawingArea WhereToDraw() const override {
+    return target_ ? target_->WhereToDraw() : DrawingArea{};
   }
 
   std::uint32_t GetTickCount() override { return ::GetTickCount(); }
