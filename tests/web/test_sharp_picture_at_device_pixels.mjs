@@ -2,8 +2,9 @@
 // parameter, the canvas shown at 800 x 600 CSS pixels has 1600 x 1200 pixels of its own and
 // shows the native sharp frame of that size for the same moment and cursor; the pointer still
 // maps to the 800 x 600 picture's pixels; the canvas follows the page to another size and
-// another pixel ratio. Turned on by the start screen's toggle (which does not start the demo)
-// it does the same; without it the canvas keeps 800 x 600 pixels on the same screen.
+// another pixel ratio, and at one device pixel per CSS pixel shows the faithful frame. Turned
+// on by the start screen's toggle (which does not start the demo) it does the same; without
+// it the canvas keeps 800 x 600 pixels on the same screen.
 import {canvasPixels, differingPixels, fail, launchBrowser, nativeFrame, openPage, servePage,
         startDemo, waitForFrames} from './lib.mjs';
 
@@ -15,6 +16,7 @@ const kSharp = {width: 1600, height: 1200};
 // 0.1% of the picture's pixels, as the 800 x 600 stills allow, taken of the sharp picture's
 // four times as many.
 const kTolerance = Math.floor(kSharp.width * kSharp.height / 1000);
+const kFaithfulTolerance = Math.floor(800 * 600 / 1000);
 
 const sizeText = ({width, height}) => `${width} x ${height}`;
 
@@ -119,10 +121,21 @@ try {
     await waitForCanvasSize(page, {width: 1280, height: 960}, 'a 640 x 480 window at ratio 2');
     await page.setViewport({width: 800, height: 600, deviceScaleFactor: 1.5});
     await waitForCanvasSize(page, {width: 1200, height: 900}, 'an 800 x 600 window at ratio 1.5');
+    // At one device pixel per CSS pixel there is nothing sharper to draw: the faithful frame,
+    // for the cursor where expectPointer left it.
+    await page.setViewport({width: 800, height: 600, deviceScaleFactor: 1});
+    await waitForCanvasSize(page, {width: 800, height: 600}, 'an 800 x 600 window at ratio 1');
+    await waitForFrames(page, 2);
+    const atOne = differingPixels(await canvasPixels(page), nativeFrame(kScene, kMs, 600, 150));
+    if (atOne > kFaithfulTolerance) {
+      fail(`sharp at ratio 1: ${atOne} pixels differ from the native 800 x 600 frame ` +
+           `(at most ${kFaithfulTolerance} may)`);
+    }
     console.log(`sharp: the canvas is 1600 x 1200 pixels at ratio 2; ${differing} pixels differ ` +
                 `from the native sharp frame (at most ${kTolerance} may; the 800 x 600 frame ` +
                 `scaled up differs in ${scaledUp}); it followed the page to 1280 x 960 and ` +
-                '1200 x 900');
+                `1200 x 900; at ratio 1 it is 800 x 600 and ${atOne} pixels differ from the ` +
+                'native frame');
     await page.close();
   }
 
