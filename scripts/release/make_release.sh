@@ -101,7 +101,7 @@ runtime_packages() {
 pack_linux() {
   local folder="$staging/linux/$RELEASE_NAME"
   mkdir -p "$folder"
-  printf '#!/bin/sh\n# Runs the demo from this folder, with any options given (--window, --help).\nexec "$(dirname "$0")/demo" "$@"\n' \
+  printf '#!/bin/sh\n# Runs the demo from this folder, with any options given (--window, --sharp, --help).\nexec "$(dirname "$0")/demo" "$@"\n' \
     >"$staging/run"
   # shellcheck disable=SC2046
   print_notes linux $(runtime_packages) >"$staging/README.txt"

@@ -78,6 +78,8 @@ Controls
   Finger       dragged over the picture, steers as the mouse does
   Esc          ends the demo (on a touch screen: the End button), then offers to play again
   F            switches full screen on and off (as does the Full screen button)
+  Sharp        the start screen's Sharp picture toggle (or index.html?sharp) draws the
+               picture at the screen's own resolution instead of scaling up 800 x 600 pixels
 TEXT
   else
     cat <<TEXT
@@ -88,6 +90,8 @@ Controls
   Esc          ends the demo (as does closing the window)
   Alt+Enter    switches between full screen and an 800 x 600 window
   --window     starts in the window (resizable; the picture keeps its 4:3 shape)
+  --sharp      draws the picture at the size of the screen's 4:3 area instead of scaling up
+               800 x 600 pixels: sharp edges and text on a big screen
   --help       lists the options
 TEXT
   fi
