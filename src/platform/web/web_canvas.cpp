@@ -101,10 +101,8 @@ class WebCanvas final : public SystemWindow {
   bool Showing() const override { return true; }
   // The browser paces the frames.
   int RefreshRate() const override { return 0; }
-  // The canvas is sized to the picture's 4:3 area, so the picture fills it.
-  DrawingArea WhereToDraw() const override {
-    return DrawingArea{drawing_ == PictureDrawing::Sharp ? drawn_ : PictureSize{}};
-  }
+  // The picture fills the canvas: 800 x 600 pixels, or a sharp picture's 4:3 area.
+  DrawingArea WhereToDraw() const override { return DrawingArea{drawn_}; }
 
   // FitWebCanvasToDisplay's work (web_canvas.h).
   void FitToDisplay() {
