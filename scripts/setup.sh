@@ -58,9 +58,12 @@ is_installed() {
     grep -qE "^install ok installed ($arch|all)$"
 }
 
+# A mirror that fails one index (one mid-sync, say) need not stop the set-up: apt keeps the
+# lists it has, and an install that then lacks a package fails with apt's own message.
 refresh_package_lists() {
   [ -n "$package_lists_fresh" ] && return 0
-  apt_get update -qq
+  apt_get update -qq ||
+    echo "apt-get update could not fetch every package list; going on with the lists it has" >&2
   package_lists_fresh=1
 }
 
