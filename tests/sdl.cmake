@@ -31,7 +31,7 @@ math(EXPR gtest_discovery_timeout "20 * ${time_scale}")
 file(GLOB unit_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/unit/*.cpp)
 add_executable(unit_tests ${unit_sources} support/recording_platform.cpp)
 target_include_directories(unit_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(unit_tests PRIVATE demo_host demo_capture glyph_rasteriser
+target_link_libraries(unit_tests PRIVATE demo_host demo_capture display_simulation glyph_rasteriser
   soundtrack_composer GTest::gtest_main)
 demo_target_options(unit_tests)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT ${gtest_discovery_timeout}

@@ -2,13 +2,15 @@
 // over a spread of clock values and cursor positions, and prints per scene the median and
 // 99th-percentile frame time and the frames per second. With --screen the frames go onto a
 // drawable of that size as the demo shows them there: scaled, with black bars, or with
-// --sharp drawn at the size of the screen's 4:3 area.
+// --sharp drawn at the size of the screen's 4:3 area. With --simulate it draws nothing and runs
+// the demo's loop on a model of a PC's display instead, printing what the display showed.
 #include <GL/gl.h>
 #include <SDL.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -17,6 +19,7 @@
 #include <vector>
 
 #include "capture/interrupt.h"
+#include "display_simulation/simulation.h"
 #include "host/frame.h"
 #include "host/gl_context.h"
 #include "platform/offscreen/offscreen_window.h"
@@ -31,6 +34,9 @@ constexpr long kMaxFrames = 1000000;
 constexpr long kMaxScreenSide = 16384;
 constexpr int kWarmUpFrames = 20;
 constexpr float kEndlessSpan = 6;  // of a scene with no end, one minute is sampled
+constexpr double kMaxRefreshHz = 1000;
+constexpr double kMaxDrawMs = 1000;
+constexpr double kMaxSimulatedSeconds = 3600;
 
 // Cursor positions over the picture: centre, edges and corners, visited in turn.
 constexpr CursorPos kCursors[] = {{400, 300}, {0, 300},   {799, 300}, {400, 0},  {400, 599},
@@ -40,6 +46,7 @@ struct Options {
   long frames = kDefaultFrames;
   std::optional<Rect> screen;  // width and height of the drawable; none: the bare picture
   PictureDrawing drawing = PictureDrawing::Scaled;
+  std::optional<SimulationSettings> simulation;
   bool help = false;
 };
 
@@ -52,12 +59,24 @@ struct Figures {
 void PrintUsage(std::FILE* out, const char* program) {
   std::fprintf(out,
                "usage: %s [--screen WxH [--sharp]] [FRAMES]\n"
+               "       %s --simulate SYSTEM HZ [--no-vsync] [--draw-ms D] [--seconds S]\n"
                "  FRAMES         frames per scene, %d ... %ld (default %ld)\n"
                "  --screen WxH   draw onto a W x H drawable as the demo does on such a screen:\n"
                "                 the %d x %d picture scaled to fit, with black bars\n"
                "  --sharp        draw each frame at the size of the screen's 4:3 area instead\n"
+               "  --simulate SYSTEM HZ\n"
+               "                 run the demo's loop and the clock of SYSTEM (windows or linux)\n"
+               "                 on a model of a display refreshing at HZ (59.94, 144, ...) in\n"
+               "                 virtual time, and print what the display showed\n"
+               "  --no-vsync     the simulated swap does not wait for the display\n"
+               "  --draw-ms D    each simulated frame takes D ms to draw, 0 ... %g (default 2)\n"
+               "  --seconds S    simulate S seconds, 1 ... %g (default 60)\n"
+               "  --tick-counter-timing\n"
+               "                 simulate windows with the clock the demo first had: the tick\n"
+               "                 counter, the default timer period and VREFRESH's whole hertz\n"
                "  --help         show this and exit\n",
-               program, 2, kMaxFrames, kDefaultFrames, gResX, gResY);
+               program, program, 2, kMaxFrames, kDefaultFrames, gResX, gResY, kMaxDrawMs,
+               kMaxSimulatedSeconds);
 }
 
 // A whole decimal number within [low, high]; no sign, no other characters.
@@ -67,6 +86,16 @@ bool ParseNumber(const char* text, long low, long high, long& value) {
   errno = 0;
   value = std::strtol(text, &end, 10);
   return errno == 0 && *end == '\0' && value >= low && value <= high;
+}
+
+// A decimal number within (low, high] or [0, high] (low of 0), such as 59.94; nothing else.
+bool ParseDecimal(const char* text, double low, double high, double& value) {
+  if ((text[0] < '0' || text[0] > '9') && text[0] != '.') return false;
+  char* end = nullptr;
+  errno = 0;
+  value = std::strtod(text, &end);
+  return errno == 0 && *end == '\0' && std::isfinite(value) && value <= high &&
+         (low == 0 ? value >= 0 : value > low);
 }
 
 bool ParseScreen(const char* text, Rect& screen) {
@@ -85,10 +114,37 @@ bool ParseScreen(const char* text, Rect& screen) {
 
 bool ParseOptions(int argc, char** argv, Options& options) {
   bool haveFrames = false;
+  bool simulate = false;
+  bool simulationOptions = false;
+  SimulationSettings simulation;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") {
       options.help = true;
+    } else if (arg == "--simulate") {
+      if (i + 2 >= argc) return false;
+      const std::string system = argv[++i];
+      if (system != "windows" && system != "linux") return false;
+      simulation.system = system == "linux" ? SimulatedSystem::Linux : SimulatedSystem::Windows;
+      if (!ParseDecimal(argv[++i], 0.5, kMaxRefreshHz, simulation.refreshHz)) return false;
+      simulate = true;
+    } else if (arg == "--no-vsync") {
+      simulation.vsync = false;
+      simulationOptions = true;
+    } else if (arg == "--tick-counter-timing") {
+      simulation.tickCounterTiming = true;
+      simulationOptions = true;
+    } else if (arg == "--draw-ms") {
+      if (i + 1 >= argc || !ParseDecimal(argv[++i], 0, kMaxDrawMs, simulation.drawMs)) {
+        return false;
+      }
+      simulationOptions = true;
+    } else if (arg == "--seconds") {
+      if (i + 1 >= argc || !ParseDecimal(argv[++i], 0, kMaxSimulatedSeconds, simulation.seconds) ||
+          simulation.seconds < 1) {
+        return false;
+      }
+      simulationOptions = true;
     } else if (arg == "--screen") {
       Rect screen;
       if (i + 1 >= argc || !ParseScreen(argv[++i], screen)) return false;
@@ -101,6 +157,17 @@ bool ParseOptions(int argc, char** argv, Options& options) {
       return false;
     }
   }
+  if (simulate) {
+    // A simulation draws nothing, so the drawing options do not apply to it; the first clock
+    // was a Windows one.
+    if (haveFrames || options.screen || options.drawing == PictureDrawing::Sharp) return false;
+    if (simulation.tickCounterTiming && simulation.system != SimulatedSystem::Windows) {
+      return false;
+    }
+    options.simulation = simulation;
+    return true;
+  }
+  if (simulationOptions) return false;
   // Without a screen there is nothing larger to draw sharp on.
   return options.drawing == PictureDrawing::Scaled || options.screen.has_value();
 }
@@ -220,6 +287,11 @@ int main(int argc, char** argv) {
   }
   if (options.help) {
     PrintUsage(stdout, argv[0]);
+    return 0;
+  }
+  if (options.simulation) {
+    const SimulationSettings& settings = *options.simulation;
+    std::printf("%s\n", DescribeSimulation(settings, Simulate(settings)).c_str());
     return 0;
   }
   return Run(options);

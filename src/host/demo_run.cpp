@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "frame.h"
 #include "gl_context.h"
@@ -20,8 +21,8 @@ void WriteFrameTime(int scene, double ms) {
 
 }  // namespace
 
-DemoRun::DemoRun(const Platform& platform, const DemoOptions& options)
-    : platform_(platform), options_(options) {
+DemoRun::DemoRun(const Platform& platform, const DemoOptions& options, FrameDrawer draw)
+    : platform_(platform), options_(options), draw_(std::move(draw)) {
   if (options.frameTimes) onFrameTime = WriteFrameTime;
 }
 
@@ -39,7 +40,7 @@ bool DemoRun::StartUp() {
   PrepareFrameState();
   if (platform_.pacing == FramePacing::ToDisplay) pacer_.emplace(window.RefreshRate());
   const TimelineStart start{options_.startScene, options_.startAtMs, options_.freeze};
-  timeline_.emplace(window, platform_.input, DrawFrame, start, pacer_ ? &*pacer_ : nullptr);
+  timeline_.emplace(window, platform_.input, draw_, start, pacer_ ? &*pacer_ : nullptr);
   timeline_->onFrameTime = onFrameTime;
   return true;
 }

@@ -13,8 +13,9 @@ struct Song;
 class DemoRun {
  public:
   // With options.frameTimes, each frame's time is written to standard output unless the
-  // caller sets onFrameTime to take it instead.
-  DemoRun(const Platform& platform, const DemoOptions& options);
+  // caller sets onFrameTime to take it instead. Frames are drawn by draw: DrawFrame, or in the
+  // display simulation a stand-in that only takes the drawing's time.
+  DemoRun(const Platform& platform, const DemoOptions& options, FrameDrawer draw = DrawFrame);
   DemoRun(const DemoRun&) = delete;
   DemoRun& operator=(const DemoRun&) = delete;
 
@@ -33,6 +34,7 @@ class DemoRun {
  private:
   Platform platform_;
   DemoOptions options_;
+  FrameDrawer draw_;
   Song* song_ = nullptr;
   std::optional<FramePacer> pacer_;
   std::optional<SceneTimeline> timeline_;

@@ -60,8 +60,12 @@ PassOutcome SceneTimeline::Pass() {
   }
   const std::uint64_t drawStartUs = onFrameTime ? input_.NowUs() : 0;
   draw_(FrameInput{scene_, t, input_.GetCursorPos(), window_.WhereToDraw()});
+  // The pacer learns from how long the swap took whether it waits for the display.
+  const std::uint64_t swapStartUs = pacer_ != nullptr ? input_.NowUs() : 0;
   window_.SwapBuffers();
-  if (onFrameTime) onFrameTime(scene_, static_cast<double>(input_.NowUs() - drawStartUs) / 1000);
+  const std::uint64_t swapEndUs = pacer_ != nullptr || onFrameTime ? input_.NowUs() : 0;
+  if (pacer_ != nullptr) pacer_->FrameSwapped(swapStartUs, swapEndUs);
+  if (onFrameTime) onFrameTime(scene_, static_cast<double>(swapEndUs - drawStartUs) / 1000);
   input_.Sleep(1);
   return PassOutcome::Frame;
 }

@@ -1,6 +1,8 @@
 // The message handler, and the native loop: passes back to back until the quit message.
 #include "win_main.h"
 
+#include <utility>
+
 #include "demo_run.h"
 #include "platform/user_text.h"
 
@@ -17,8 +19,8 @@ long WndProc(ClockAndInput& input, const Message& message) {
   }
 }
 
-int host::WinMain(const Platform& platform, const DemoOptions& options) {
-  DemoRun run(platform, options);
+int host::WinMain(const Platform& platform, const DemoOptions& options, FrameDrawer draw) {
+  DemoRun run(platform, options, std::move(draw));
   if (!run.StartUp()) {
     TellUser(TextStream::Error, "demo: " + platform.window.ErrorText() + "\n");
     return 1;

@@ -22,8 +22,9 @@ class DemoWindow {
   virtual std::string ErrorText() const = 0;
   // False while the window is minimised or hidden; the demo draws nothing then.
   virtual bool Showing() const = 0;
-  // The refresh rate of the display the window is on, in Hz; 0 when the system does not say.
-  virtual int RefreshRate() const = 0;
+  // The refresh rate of the display the window is on, in Hz, as exactly as the system tells it
+  // (59.94, not 59 or 60, where it can); 0 when the system does not say.
+  virtual double RefreshRate() const = 0;
   // Where the next frame is drawn: at the picture's size, or with sharp drawing at the size
   // of the 4:3 area of the window's drawable, in that area.
   virtual DrawingArea WhereToDraw() const = 0;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The benchmark refuses bad counts and screen sizes with its usage (status 2), shows the usage
-# on --help (status 0), draws onto a larger screen, and stops at once on SIGINT and SIGTERM.
+# The benchmark refuses bad counts, screen sizes and simulations with its usage (status 2), shows
+# the usage on --help (status 0), draws onto a larger screen, simulates a display, and stops at
+# once on SIGINT and SIGTERM.
 source "$(dirname "$0")/lib.sh"
 
 BENCHMARK="${DEMO_BUILD_DIR}/benchmark"
@@ -8,7 +9,13 @@ WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 
 for args in "10abc" "99999999999" "0" "1" "-5" "+5" "5 6" "--screen" "--screen 19x" \
-  "--screen 0x600" "--screen 1920x1080x2" "--screen x600" "--frames"; do
+  "--screen 0x600" "--screen 1920x1080x2" "--screen x600" "--frames" \
+  "--simulate" "--simulate windows" "--simulate macos 60" "--simulate linux 0" \
+  "--simulate linux -60" "--simulate linux 60Hz" "--simulate linux nan" "--simulate linux inf" \
+  "--simulate windows 60 --draw-ms" "--simulate windows 60 --draw-ms -1" \
+  "--simulate windows 60 --seconds 0" "--simulate windows 60 --seconds 3601" \
+  "--simulate windows 60 600" "--simulate windows 60 --screen 1000x600" \
+  "--simulate linux 60 --tick-counter-timing" "--no-vsync" "--draw-ms 2"; do
   status=0
   # shellcheck disable=SC2086  # each case is a list of arguments
   "$BENCHMARK" $args >"$WORK/out" 2>"$WORK/err" || status=$?
@@ -28,6 +35,18 @@ for scene in 1 2; do
   grep -qE "^scene $scene \(.*\): median [0-9.]+ ms, p99 [0-9.]+ ms, [0-9]+ frames/s$" \
     "$WORK/out" || fail "no figures for scene $scene: $(cat "$WORK/out")"
 done
+
+# A simulated minute prints its one line; a 59.94 Hz display with vsync shows a new frame at
+# every refresh.
+"$BENCHMARK" --simulate windows 59.94 >"$WORK/out" 2>"$WORK/err" || fail "--simulate: status $?"
+[ ! -s "$WORK/err" ] || fail "--simulate wrote to stderr: $(cat "$WORK/err")"
+[ "$(wc -l <"$WORK/out")" -eq 1 ] || fail "--simulate printed more than one line: $(cat "$WORK/out")"
+grep -qE '^simulated windows, 59\.94 Hz display, vsync, draw 2\.0 ms, 60 s: 3596 refreshes, 3596 new frames, 0 repeated; scene-clock step 16\.68 ms \(min 16, max 17\); awake [0-9]+ %$' \
+  "$WORK/out" || fail "$(cat "$WORK/out")"
+"$BENCHMARK" --simulate linux 144 --no-vsync --draw-ms 3.5 --seconds 5 >"$WORK/out" ||
+  fail "--simulate linux: status $?"
+grep -qE '^simulated linux, 144 Hz display, no vsync, draw 3\.5 ms, 5 s: 720 refreshes, ' \
+  "$WORK/out" || fail "$(cat "$WORK/out")"
 
 # Starts a run far too long to finish, and waits until it is drawing frames. The last run's
 # output goes first: its "picture:" line must not be taken for this run's.

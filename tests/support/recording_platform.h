@@ -29,7 +29,7 @@ class RecordingPlatform final : public DemoWindow, public ClockAndInput, public 
   std::function<void(int frame)> onSwap;
   // What Showing and RefreshRate return.
   bool showing = true;
-  int refreshRate = 0;
+  double refreshRate = 0;
   void SetTicks(std::uint32_t ticks);
   void QueueMessage(const Message& message);
   // What ProgramDirectory returns; the real program's folder until set.
@@ -57,7 +57,7 @@ class RecordingPlatform final : public DemoWindow, public ClockAndInput, public 
   void HideCursor() override { Record("HideCursor"); }
   std::string ErrorText() const override { return ""; }
   bool Showing() const override { return showing; }
-  int RefreshRate() const override { return refreshRate; }
+  double RefreshRate() const override { return refreshRate; }
   DrawingArea WhereToDraw() const override { return DrawingArea{}; }
 
   // The clock and the queue, as scripted.

@@ -29,7 +29,7 @@ class OffscreenWindow final : public DemoWindow {
   std::string ErrorText() const override { return error_; }
   bool Showing() const override { return true; }
   // No display: whoever draws on it sets the pace.
-  int RefreshRate() const override { return 0; }
+  double RefreshRate() const override { return 0; }
   // Frames fill the surface: the size it was created at.
   DrawingArea WhereToDraw() const override { return DrawingArea{size_}; }
 

@@ -7,11 +7,11 @@
 #include <string>
 
 #include "display_diagnosis.h"
-#include "platform/frame_pacer.h"
 #include "platform/letterbox.h"
 #include "platform/picture_target.h"
 #include "quiet_stderr.h"
 #include "sdl_gl.h"
+#include "sdl_timing_calls.h"
 
 namespace {
 
@@ -118,22 +118,15 @@ class SdlWindow final : public SystemWindow {
     return (SDL_GetWindowFlags(window_) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) == 0;
   }
 
-  int RefreshRate() const override {
-    SDL_DisplayMode mode{};
-    const int display = window_ != nullptr ? SDL_GetWindowDisplayIndex(window_) : -1;
-    return display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0 ? mode.refresh_rate : 0;
-  }
+  double RefreshRate() const override { return clock_.RefreshRate(); }
 
   DrawingArea WhereToDraw() const override {
     return target_ ? target_->WhereToDraw() : DrawingArea{};
   }
 
-  std::uint32_t GetTickCount() override { return SDL_GetTicks(); }
-  std::uint64_t NowUs() override {
-    return CounterToMicroseconds(SDL_GetPerformanceCounter(), SDL_GetPerformanceFrequency());
-  }
-
-  void Sleep(std::uint32_t milliseconds) override { SDL_Delay(milliseconds); }
+  std::uint32_t GetTickCount() override { return clock_.Milliseconds(); }
+  std::uint64_t NowUs() override { return clock_.NowUs(); }
+  void Sleep(std::uint32_t milliseconds) override { clock_.Sleep(milliseconds); }
   CursorPos GetCursorPos() const override {
     if (window_ == nullptr) return CursorPos{};
     // The position SDL keeps from the window's motion events is the cursor's: full screen the
@@ -164,8 +157,7 @@ class SdlWindow final : public SystemWindow {
 
   void WaitForMessage(std::uint32_t timeoutMs) override {
     if (pendingQuit_) return;
-    // Without an event to fill in, SDL waits and leaves the event in its queue.
-    SDL_WaitEventTimeout(nullptr, static_cast<int>(timeoutMs));
+    clock_.WaitForInput(timeoutMs);
   }
 
   void PostQuitMessage(int exitCode) override { pendingQuit_ = exitCode; }
@@ -220,6 +212,8 @@ class SdlWindow final : public SystemWindow {
   SdlWindowMode windowMode_;
   PictureDrawing drawing_;
   SDL_Window* window_ = nullptr;
+  SdlRealTimingCalls timingCalls_{&window_};
+  SdlClock clock_{timingCalls_};
   SDL_GLContext context_ = nullptr;
   int pictureWidth_ = 0;
   int pictureHeight_ = 0;

@@ -100,7 +100,7 @@ class WebCanvas final : public SystemWindow {
   // as showing whenever a frame is asked for.
   bool Showing() const override { return true; }
   // The browser paces the frames.
-  int RefreshRate() const override { return 0; }
+  double RefreshRate() const override { return 0; }
   // The picture fills the canvas: 800 x 600 pixels, or a sharp picture's 4:3 area.
   DrawingArea WhereToDraw() const override { return DrawingArea{drawn_}; }
 

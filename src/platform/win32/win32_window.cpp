@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "platform/frame_pacer.h"
 #include "platform/letterbox.h"
 #include "platform/picture_target.h"
+#include "win32_timing_calls.h"
 #include "window_mode.h"
 #include "windows_api.h"
 
@@ -136,28 +136,15 @@ class Win32Window final : public SystemWindow {
     return window_ != nullptr && IsWindowVisible(window_) && !IsIconic(window_);
   }
 
-  int RefreshRate() const override {
-    if (deviceContext_ == nullptr) return 0;
-    // 0 and 1 stand for the hardware's default rate, which the system does not tell.
-    const int refreshHz = GetDeviceCaps(deviceContext_, VREFRESH);
-    return refreshHz > 1 ? refreshHz : 0;
-  }
+  double RefreshRate() const override { return clock_.RefreshRate(); }
 
   DrawingArea WhereToDraw() const override {
     return target_ ? target_->WhereToDraw() : DrawingArea{};
   }
 
-  std::uint32_t GetTickCount() override { return ::GetTickCount(); }
-  std::uint64_t NowUs() override {
-    LARGE_INTEGER counter{};
-    LARGE_INTEGER perSecond{};
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&perSecond);
-    return CounterToMicroseconds(static_cast<std::uint64_t>(counter.QuadPart),
-                                 static_cast<std::uint64_t>(perSecond.QuadPart));
-  }
-
-  void Sleep(std::uint32_t milliseconds) override { ::Sleep(milliseconds); }
+  std::uint32_t GetTickCount() override { return clock_.Milliseconds(); }
+  std::uint64_t NowUs() override { return clock_.NowUs(); }
+  void Sleep(std::uint32_t milliseconds) override { clock_.Sleep(milliseconds); }
   CursorPos GetCursorPos() const override {
     POINT point{};
     if (window_ == nullptr || !::GetCursorPos(&point) || !ScreenToClient(window_, &point)) {
@@ -196,7 +183,7 @@ class Win32Window final : public SystemWindow {
 
   void WaitForMessage(std::uint32_t timeoutMs) override {
     if (!delivered_.empty()) return;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs, QS_ALLINPUT);
+    clock_.WaitForInput(timeoutMs);
   }
 
   void PostQuitMessage(int exitCode) override { ::PostQuitMessage(exitCode); }
@@ -247,6 +234,9 @@ class Win32Window final : public SystemWindow {
   Win32WindowMode windowMode_;
   PictureDrawing drawing_;
   HWND window_ = nullptr;
+  // Holds 1 ms timer periods from the window's making to its end, on every way out.
+  Win32TimingCalls timingCalls_{&window_};
+  WindowsClock clock_{timingCalls_};
   HDC deviceContext_ = nullptr;
   HGLRC context_ = nullptr;
   int pictureWidth_ = 0;

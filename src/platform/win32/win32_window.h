@@ -1,5 +1,5 @@
 // The Windows demo's window: a borderless popup over the desktop (or a window) with a WGL
-// context, and the thread's message queue, the system clock and the cursor.
+// context, and the thread's message queue, the high-resolution clock and the cursor.
 #pragma once
 
 #include <memory>
