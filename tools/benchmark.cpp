@@ -24,6 +24,7 @@
 #include "host/gl_context.h"
 #include "platform/offscreen/offscreen_window.h"
 #include "platform/picture_target.h"
+#include "platform/window_picture.h"
 #include "scenes/scene_table.h"
 #include "screen.h"
 
@@ -185,8 +186,10 @@ class Surface {
     }
     open_ = true;
     PrepareFrameState();
-    target_.emplace(options.drawing, SDL_GL_GetProcAddress);
-    if (!target_->Prepare(screen_.width, screen_.height)) {
+    picture_.emplace(options.drawing, [this] {
+      return PictureSize{screen_.width, screen_.height};
+    });
+    if (!picture_->Start(SDL_GL_GetProcAddress)) {
       error = "no framebuffer objects to scale the picture with";
       return false;
     }
@@ -194,29 +197,29 @@ class Surface {
   }
 
   ~Surface() {
-    if (target_) target_->Release();
+    if (picture_) picture_->Stop();
     if (open_) CloseFrameSurface(window_);
   }
 
   // One frame as the demo draws and shows it, finished so that its whole cost is counted.
   double TimeFrame(int scene, float t, CursorPos cursor) {
     const auto start = std::chrono::steady_clock::now();
-    if (target_) target_->Prepare(screen_.width, screen_.height);
+    if (picture_) picture_->Choose();
     DrawFrame(FrameInput{scene, t, cursor, WhereToDraw()});
-    if (target_) target_->Present();
+    if (picture_) picture_->Present();
     glFinish();
     const auto end = std::chrono::steady_clock::now();
     window_.SwapBuffers();
     return std::chrono::duration<double, std::milli>(end - start).count();
   }
 
-  DrawingArea WhereToDraw() const { return target_ ? target_->WhereToDraw() : DrawingArea{}; }
+  DrawingArea WhereToDraw() const { return picture_ ? picture_->WhereToDraw() : DrawingArea{}; }
 
  private:
   OffscreenWindow window_;
   bool open_ = false;
   Rect screen_;
-  std::optional<PictureTarget> target_;
+  std::optional<WindowPicture> picture_;
 };
 
 double Percentile(const std::vector<double>& sorted, double fraction) {

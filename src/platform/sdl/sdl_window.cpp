@@ -8,7 +8,7 @@
 
 #include "display_diagnosis.h"
 #include "platform/letterbox.h"
-#include "platform/picture_target.h"
+#include "platform/window_picture.h"
 #include "quiet_stderr.h"
 #include "sdl_gl.h"
 #include "sdl_timing_calls.h"
@@ -26,7 +26,8 @@ bool ShowsOnScreen() {
 
 class SdlWindow final : public SystemWindow {
  public:
-  SdlWindow(WindowMode mode, PictureDrawing drawing) : windowMode_(mode), drawing_(drawing) {
+  SdlWindow(WindowMode mode, PictureDrawing drawing)
+      : windowMode_(mode), picture_(drawing, [this] { return DrawableSize(); }) {
     SDL_Init(0);
   }
   ~SdlWindow() override {
@@ -71,8 +72,7 @@ class SdlWindow final : public SystemWindow {
     }
     SDL_GL_MakeCurrent(window_, context_);
     SDL_GL_SetSwapInterval(1);  // vsync where the driver offers it; frames go on without it
-    target_.emplace(drawing_, SDL_GL_GetProcAddress);
-    ChooseRenderTarget();
+    picture_.Start(SDL_GL_GetProcAddress);
     return true;
   }
 
@@ -82,20 +82,17 @@ class SdlWindow final : public SystemWindow {
     SDL_RaiseWindow(window_);
     SDL_SetWindowInputFocus(window_);
     // Going full screen may have resized the window.
-    ChooseRenderTarget();
+    picture_.Choose();
   }
 
   void SwapBuffers() override {
     if (window_ == nullptr || context_ == nullptr) return;
-    target_->Present();
-    SDL_GL_SwapWindow(window_);
-    ChooseRenderTarget();
+    picture_.Show([this] { SDL_GL_SwapWindow(window_); });
   }
 
   void DeleteGLContext() override {
     if (context_ == nullptr) return;
-    target_->Release();
-    target_.reset();
+    picture_.Stop();
     DeleteGLContextOf(window_, context_);
   }
 
@@ -120,9 +117,7 @@ class SdlWindow final : public SystemWindow {
 
   double RefreshRate() const override { return clock_.RefreshRate(); }
 
-  DrawingArea WhereToDraw() const override {
-    return target_ ? target_->WhereToDraw() : DrawingArea{};
-  }
+  DrawingArea WhereToDraw() const override { return picture_.WhereToDraw(); }
 
   std::uint32_t GetTickCount() override { return clock_.Milliseconds(); }
   std::uint64_t NowUs() override { return clock_.NowUs(); }
@@ -179,12 +174,10 @@ class SdlWindow final : public SystemWindow {
     return true;
   }
 
-  void ChooseRenderTarget() {
-    if (!target_) return;
-    int width = 0;
-    int height = 0;
-    SDL_GL_GetDrawableSize(window_, &width, &height);
-    target_->Prepare(width, height);
+  PictureSize DrawableSize() const {
+    PictureSize drawable;
+    SDL_GL_GetDrawableSize(window_, &drawable.width, &drawable.height);
+    return drawable;
   }
 
   static Message Translate(const SDL_Event& event) {
@@ -210,14 +203,13 @@ class SdlWindow final : public SystemWindow {
   bool videoStarted_ = false;
   bool cursorHidden_ = false;
   SdlWindowMode windowMode_;
-  PictureDrawing drawing_;
   SDL_Window* window_ = nullptr;
   SdlRealTimingCalls timingCalls_{&window_};
   SdlClock clock_{timingCalls_};
   SDL_GLContext context_ = nullptr;
   int pictureWidth_ = 0;
   int pictureHeight_ = 0;
-  std::optional<PictureTarget> target_;
+  WindowPicture picture_;
   std::optional<int> pendingQuit_;
   std::string error_;
 };

@@ -4,11 +4,10 @@
 
 #include <cstdint>
 #include <deque>
-#include <optional>
 #include <string>
 
 #include "platform/letterbox.h"
-#include "platform/picture_target.h"
+#include "platform/window_picture.h"
 #include "win32_timing_calls.h"
 #include "window_mode.h"
 #include "windows_api.h"
@@ -36,7 +35,9 @@ void RequestVsync() {
 class Win32Window final : public SystemWindow {
  public:
   Win32Window(HINSTANCE instance, bool windowed, PictureDrawing drawing)
-      : instance_(instance), windowMode_(windowed), drawing_(drawing) {}
+      : instance_(instance),
+        windowMode_(windowed),
+        picture_(drawing, [this] { return DrawableSize(); }) {}
   ~Win32Window() override {
     DeleteGLContext();
     DestroyDemoWindow();
@@ -87,8 +88,7 @@ class Win32Window final : public SystemWindow {
       return FailWith("cannot make the OpenGL context current");
     }
     RequestVsync();
-    target_.emplace(drawing_, LoadGlFunction);
-    ChooseRenderTarget();
+    picture_.Start(LoadGlFunction);
     return true;
   }
 
@@ -97,20 +97,17 @@ class Win32Window final : public SystemWindow {
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
     SetFocus(window_);
-    ChooseRenderTarget();
+    picture_.Choose();
   }
 
   void SwapBuffers() override {
     if (deviceContext_ == nullptr || context_ == nullptr) return;
-    target_->Present();
-    ::SwapBuffers(deviceContext_);
-    ChooseRenderTarget();
+    picture_.Show([this] { ::SwapBuffers(deviceContext_); });
   }
 
   void DeleteGLContext() override {
     if (context_ != nullptr) {
-      target_->Release();
-      target_.reset();
+      picture_.Stop();
       wglMakeCurrent(nullptr, nullptr);
       wglDeleteContext(context_);
       context_ = nullptr;
@@ -138,9 +135,7 @@ class Win32Window final : public SystemWindow {
 
   double RefreshRate() const override { return clock_.RefreshRate(); }
 
-  DrawingArea WhereToDraw() const override {
-    return target_ ? target_->WhereToDraw() : DrawingArea{};
-  }
+  DrawingArea WhereToDraw() const override { return picture_.WhereToDraw(); }
 
   std::uint32_t GetTickCount() override { return clock_.Milliseconds(); }
   std::uint64_t NowUs() override { return clock_.NowUs(); }
@@ -221,18 +216,16 @@ class Win32Window final : public SystemWindow {
     return false;
   }
 
-  void ChooseRenderTarget() {
-    if (!target_) return;
+  PictureSize DrawableSize() const {
     RECT client{};
     GetClientRect(window_, &client);
-    target_->Prepare(client.right - client.left, client.bottom - client.top);
+    return PictureSize{client.right - client.left, client.bottom - client.top};
   }
 
   HINSTANCE instance_;
   bool classRegistered_ = false;
   bool cursorHidden_ = false;
   Win32WindowMode windowMode_;
-  PictureDrawing drawing_;
   HWND window_ = nullptr;
   // Holds 1 ms timer periods from the window's making to its end, on every way out.
   Win32TimingCalls timingCalls_{&window_};
@@ -241,7 +234,7 @@ class Win32Window final : public SystemWindow {
   HGLRC context_ = nullptr;
   int pictureWidth_ = 0;
   int pictureHeight_ = 0;
-  std::optional<PictureTarget> target_;
+  WindowPicture picture_;
   // The demo's messages the window procedure made of the system's, oldest first.
   std::deque<Message> delivered_;
   std::string error_;
