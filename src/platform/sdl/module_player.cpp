@@ -59,8 +59,6 @@ void ModulePlayer::StartMixer(int mixRate, int, unsigned) {
   mixRate_ = mixRate;
 }
 
-Song* ModulePlayer::LoadSong(const char* path) { return LoadSongFile(path); }
-
 void ModulePlayer::PlaySong(Song* song) {
   if (song == nullptr || device_ == 0) return;
   SDL_LockAudioDevice(device_);

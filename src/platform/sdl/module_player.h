@@ -24,7 +24,6 @@ class ModulePlayer final : public MusicOutput {
 
   // Opens the device paused, for 32-bit float stereo.
   void StartMixer(int mixRate, int maxChannels, unsigned flags) override;
-  Song* LoadSong(const char* path) override;
   void PlaySong(Song* song) override;
   void FreeSong(Song* song) override;
 

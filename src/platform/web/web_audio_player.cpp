@@ -124,8 +124,6 @@ void WebAudioPlayer::StartMixer(int mixRate, int, unsigned) {
   connected_ = true;
 }
 
-Song* WebAudioPlayer::LoadSong(const char* path) { return LoadSongFile(path); }
-
 void WebAudioPlayer::PlaySong(Song* song) {
   if (song == nullptr || !connected_) return;
   if (playing_ != nullptr) Stop();

@@ -29,7 +29,6 @@ class WebAudioPlayer final : public MusicOutput {
   // before the demo starts). The songs are mixed at the context's rate, which the page asks
   // to be mixRate.
   void StartMixer(int mixRate, int maxChannels, unsigned flags) override;
-  Song* LoadSong(const char* path) override;
   // Sends the song's sound, from its current position, to the worklet, which starts playing
   // it once the main thread has finished what it is doing (the demo's start-up).
   void PlaySong(Song* song) override;

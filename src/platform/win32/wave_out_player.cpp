@@ -97,7 +97,6 @@ class WaveOutPlayer final : public MusicOutput {
     }
   }
 
-  Song* LoadSong(const char* path) override { return LoadSongFile(path); }
   void PlaySong(Song* song) override {
     if (song == nullptr || device_ == nullptr) return;
     {
