@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up everything the tests need, builds every preset they use and runs the whole suite:
 # Linux (sanitizers, fuzzing, end to end), the 32-bit Windows program under Wine, the web page
-# in headless Chromium and Firefox ESR.
+# in headless Chromium and Firefox ESR. Every leg runs even when one before it failed; the run
+# then ends by naming the legs that failed, with status 1.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
@@ -10,30 +11,47 @@ install_windows_packages
 install_web_packages
 fuzz_runtime=yes
 install_fuzz_runtime || fuzz_runtime=""
-# The demo, its tools and all tests, warnings as errors.
-build_preset ci
+
+# Each leg is a chain of steps joined by &&, so that its first failing step ends it.
+ci_build() { build_preset ci; }
 # The unit, GL and audio tests once more under AddressSanitizer + UndefinedBehaviorSanitizer.
-build_preset asan
-ctest --preset asan
+asan_leg() { build_preset asan && ctest --preset asan; }
 # A short fuzz run over the music input (scripts/fuzz.sh SECONDS for a longer one).
-if [ -n "$fuzz_runtime" ]; then
-  scripts/fuzz.sh 30
-else
-  echo "SKIPPED the fuzz run: no libFuzzer runtime for clang $(clang -dumpversion)" \
-    "(no package libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev)"
+fuzz_leg() {
+  if [ -n "$fuzz_runtime" ]; then
+    scripts/fuzz.sh 30
+  else
+    echo "SKIPPED the fuzz run: no libFuzzer runtime for clang $(clang -dumpversion)" \
+      "(no package libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev)"
+  fi
+}
+# The 32-bit program cross-built (libopenmpt is built once per machine and cached), then its
+# tests under 32-bit Wine, against frames drawn by the ci build. Where the kernel cannot run
+# 32-bit code, Wine runs through qemu (scripts/wine32.sh); where that cannot be set up either,
+# the tests that run the program are skipped with the reason (a failure under CI=true).
+windows_leg() { { enable_wine32 || true; } && build_preset windows && ctest --preset windows; }
+# The page built with emscripten (libopenmpt built once per machine and cached), then its tests
+# in headless Chromium and in Firefox ESR against the ci build's frames and music.
+web_leg() { build_preset web && ctest --preset web; }
+# The whole Linux suite, end-to-end tests included.
+linux_leg() { ctest --preset ci; }
+
+failed=()
+run_leg() {
+  local name=$1
+  shift
+  echo "=== $name"
+  "$@" || failed+=("$name")
+}
+# The demo, its tools and all tests, warnings as errors: the legs below use this build too.
+run_leg "the ci build" ci_build
+run_leg "the sanitizer suite" asan_leg
+run_leg "the fuzz run" fuzz_leg
+run_leg "the Windows leg" windows_leg
+run_leg "the web leg" web_leg
+# Last, so that when every leg passes its summary is the run's last line.
+run_leg "the Linux suite" linux_leg
+if [ ${#failed[@]} -gt 0 ]; then
+  printf 'FAILED: %s\n' "${failed[@]}"
+  exit 1
 fi
-# The Windows leg: the 32-bit program cross-built (libopenmpt is built once per machine and
-# cached), then its tests under 32-bit Wine, against frames drawn by the ci build. Where the
-# kernel cannot run 32-bit code, Wine runs through qemu (scripts/wine32.sh); where that cannot
-# be set up either, the tests that run the program are skipped with the reason (a failure
-# under CI=true).
-enable_wine32 || true
-build_preset windows
-ctest --preset windows
-# The web leg: the page built with emscripten (libopenmpt built once per machine and cached),
-# then its tests in headless Chromium and in Firefox ESR against the ci build's frames and
-# music.
-build_preset web
-ctest --preset web
-# The whole Linux suite, end-to-end tests included; its summary is the last line.
-ctest --preset ci

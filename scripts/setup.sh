@@ -43,7 +43,13 @@ package_lists_fresh=""
 # Runs apt-get as root (through sudo otherwise), waiting for another apt run's lock.
 apt_get() {
   local sudo=()
-  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || {
+      echo "Installing Debian packages needs root: run this as root, or install sudo" >&2
+      return 1
+    }
+    sudo=(sudo)
+  fi
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
     apt-get -o DPkg::Lock::Timeout=600 -o Acquire::Retries=3 "$@"
 }
@@ -131,8 +137,8 @@ build_preset() {
   fi
 }
 
-# Adds the i386 architecture and a deb-src twin of the Debian entry (for Debian's libopenmpt
-# source package), both only once, then installs the Windows leg's missing packages.
+# Adds the i386 architecture and deb-src twins of the Debian or Ubuntu entries (for Debian's
+# libopenmpt source package), both only once, then installs the Windows leg's missing packages.
 install_windows_packages() {
   local changed=0
   local sudo=()
@@ -142,11 +148,7 @@ install_windows_packages() {
     package_lists_fresh=""
     changed=1
   fi
-  local sources=/etc/apt/sources.list.d/debian.sources
-  local source_twin=/etc/apt/sources.list.d/demo-deb-src.sources
-  if [ -f "$sources" ] && [ ! -f "$source_twin" ] &&
-    ! grep -rqs '^Types:.*deb-src\|^deb-src' /etc/apt/sources.list /etc/apt/sources.list.d/; then
-    sed 's/^Types: deb$/Types: deb-src/' "$sources" | "${sudo[@]}" tee "$source_twin" >/dev/null
+  if ! has_deb_src_entry && add_deb_src_entries "${sudo[@]}" tee; then
     package_lists_fresh=""
     changed=1
   fi
@@ -164,4 +166,5 @@ install_web_packages() {
   install_missing_packages "${web_packages[@]}" "${node_packages[@]}"
 }
 
+source "$(dirname "${BASH_SOURCE[0]}")/deb_src_entries.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/wine32.sh"
