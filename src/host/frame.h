@@ -1,5 +1,7 @@
 // One frame of either scene: camera, cubes, text. The demo, the benchmark, the capture tool
-// and the tests all draw through this, so a frame depends only on its FrameInput.
+// and the tests all draw through this, so a frame depends only on its FrameInput and on how
+// cubes and text are sent to the GL (SetCubeDrawing, SetTextDrawing: set once by a program,
+// the same pixels either way, which the tests hold one against the other).
 #pragma once
 
 #include <string>

@@ -10,7 +10,7 @@ class DemoWindow {
   virtual ~DemoWindow() = default;
 
   // Calls that can fail return false and leave the reason in ErrorText(). The window is
-  // created hidden and covers the screen.
+  // created hidden; it covers the screen, or with --window is a window of the picture's size.
   virtual bool CreateDemoWindow(int width, int height) = 0;
   // A double-buffered RGBA context (24 colour bits, 16 depth bits), made current.
   virtual bool CreateGLContext() = 0;

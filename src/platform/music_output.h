@@ -14,9 +14,10 @@ class MusicOutput {
 
   // The folder the program was started from, where its music may lie; "" when unknown.
   virtual std::string ProgramDirectory() const = 0;
-  // Opens the sound device for float stereo at mixRate. When none can be opened it tells the
-  // user why, and the player stays silent with the other calls harmless. maxChannels and
-  // flags are accepted for the caller's sake: libopenmpt manages its own voices.
+  // Opens the sound device for float stereo, at mixRate where the player picks the rate (the
+  // page plays at its audio context's own). When none can be opened it tells the user why, and
+  // the player stays silent with the other calls harmless. Every player ignores maxChannels
+  // and flags: libopenmpt manages its own voices.
   virtual void StartMixer(int mixRate, int maxChannels, unsigned flags) = 0;
   // Reads a module of any format libopenmpt knows. Returns nullptr, after one line to the
   // user saying why, when the file cannot be read or holds no module. Every player loads songs
