@@ -16,10 +16,10 @@ install_windows_packages
 install_web_packages
 install_missing_packages zip
 enable_wine32 || true
-build_preset release >/dev/null
-build_preset windows >/dev/null
+build_preset_quietly release
+build_preset_quietly windows
 # The page and its music only: the web tests' tools are not needed for a release.
-build_preset web demo soundtrack >/dev/null
+build_preset_quietly web demo soundtrack
 rm -rf dist
 scripts/release/make_release.sh --out dist --linux-build build/release \
   --windows-build build/windows --web-build build/web "${video[@]}"

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
 install_missing_packages "${demo_packages[@]}"
-build_preset release demo soundtrack >/dev/null
+build_preset_quietly release demo soundtrack
 # The demo reads music.xm from its working directory: the build folder holds both.
 cd build/release
 exec ./demo "$@"

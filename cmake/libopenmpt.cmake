@@ -56,8 +56,9 @@ if(NOT EXISTS "${openmpt_source}/Makefile.am")
 endif()
 
 if(NOT EXISTS "${openmpt_prefix}/lib/libopenmpt.a")
-  message(STATUS "Building libopenmpt ${openmpt_version} for ${CMAKE_SYSTEM_NAME} into ${openmpt_prefix} "
-    "(once per machine; several minutes)")
+  # NOTICE, not STATUS: a quiet build (./release.sh) still says why it takes minutes.
+  message(NOTICE "Building libopenmpt ${openmpt_version} for ${CMAKE_SYSTEM_NAME} from Debian's "
+    "source package into ${openmpt_prefix}: this takes several minutes, once per machine")
   set(scratch "${openmpt_prefix}.partial")
   file(REMOVE_RECURSE "${scratch}")
   execute_process(

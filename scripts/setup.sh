@@ -125,6 +125,26 @@ configure_preset() {
   fi
 }
 
+# Builds a preset as build_preset does, quietly: on success it shows only what CMake says on
+# standard error (why a dependency's build takes minutes). When it fails it shows the
+# compiler's error lines (or the end of the build's output) and says which preset failed.
+build_preset_quietly() {
+  local preset=$1 log status=0
+  log=$(mktemp)
+  build_preset "$@" >"$log" || status=$?
+  if [ "$status" -ne 0 ]; then
+    echo "Building the $preset preset failed:" >&2
+    if grep -qE 'error:|FAILED:' "$log"; then
+      grep -E -A4 'error:|FAILED:' "$log" | head -n 40 >&2
+    else
+      tail -n 30 "$log" >&2
+    fi
+    echo "(the build's whole output: $log)" >&2
+    return "$status"
+  fi
+  rm -f "$log"
+}
+
 # Configures and builds a preset; any further arguments name the only targets to build.
 build_preset() {
   local preset=$1
