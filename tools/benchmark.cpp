@@ -61,6 +61,7 @@ void PrintUsage(std::FILE* out, const char* program) {
   std::fprintf(out,
                "usage: %s [--screen WxH [--sharp]] [FRAMES]\n"
                "       %s --simulate SYSTEM HZ [--no-vsync] [--draw-ms D] [--seconds S]\n"
+               "                [--tick-counter-timing]\n"
                "  FRAMES         frames per scene, %d ... %ld (default %ld)\n"
                "  --screen WxH   draw onto a W x H drawable as the demo does on such a screen:\n"
                "                 the %d x %d picture scaled to fit, with black bars\n"
