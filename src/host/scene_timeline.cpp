@@ -3,9 +3,9 @@
 
 #include <utility>
 
+#include "message_handler.h"
 #include "scene_clock.h"
 #include "scenes/scene_table.h"
-#include "win_main.h"
 
 namespace {
 

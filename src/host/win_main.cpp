@@ -1,23 +1,10 @@
-// The message handler, and the native loop: passes back to back until the quit message.
+// The native loop: passes back to back until the quit message.
 #include "win_main.h"
 
 #include <utility>
 
 #include "demo_run.h"
 #include "platform/user_text.h"
-
-long WndProc(ClockAndInput& input, const Message& message) {
-  switch (message.type) {
-    case MessageType::Close:
-      input.PostQuitMessage(0);
-      return 0;
-    case MessageType::KeyDown:
-      if (message.wParam == kKeyEscape) input.PostQuitMessage(0);
-      return 0;
-    default:
-      return input.DefWindowProc(message);
-  }
-}
 
 int host::WinMain(const Platform& platform, const DemoOptions& options, FrameDrawer draw) {
   DemoRun run(platform, options, std::move(draw));

@@ -14,7 +14,3 @@ namespace host {
 int WinMain(const Platform& platform, const DemoOptions& options, FrameDrawer draw = DrawFrame);
 
 }  // namespace host
-
-// Handles one message that is not the quit message: Esc and the close command post a quit
-// (code 0); other keys are ignored; everything else gets the system's default handling.
-long WndProc(ClockAndInput& input, const Message& message);

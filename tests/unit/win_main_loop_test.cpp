@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "host/message_handler.h"
 #include "host/win_main.h"
 #include "support/recording_platform.h"
 #include "support/scratch_folder.h"
