@@ -2,9 +2,9 @@
 # device to a file as 32-bit float stereo at 44100 Hz, 8 bytes a frame.
 bytes_per_second=$((44100 * 8))
 
-# Waits up to $3 seconds until file $1 holds at least $2 bytes.
+# Waits up to $3 seconds (times WAIT_FACTOR) until file $1 holds at least $2 bytes.
 wait_for_bytes() {
-  local limit=$(($3 * 20))
+  local limit=$(($3 * 20 * WAIT_FACTOR))
   local ticks=0
   while [ "$(stat -c %s "$1" 2>/dev/null || echo 0)" -lt "$2" ]; do
     [ $ticks -ge $limit ] && fail "$1 has $(stat -c %s "$1" 2>/dev/null || echo no) bytes, not $2"

@@ -2,8 +2,8 @@
 # Each test script runs itself again on its own Xvfb server (see run_under_xvfb).
 set -euo pipefail
 
-# Deadlines of the waits below are multiplied by this (a program under Wine starts and stops
-# more slowly).
+# Deadlines of every wait in the tests are multiplied by this (a program under Wine starts and
+# stops more slowly).
 readonly WAIT_FACTOR=${E2E_WAIT_FACTOR:-1}
 
 fail() {
@@ -28,10 +28,11 @@ run_under_xvfb() {
     3>"$number_file" 2>"$server_log" &
   server=$!
   trap 'kill "$server" 2>/dev/null || true; rm -f "$number_file" "$server_log"' EXIT
-  local deadline=$((SECONDS + 30))
+  local deadline=$((SECONDS + 30 * WAIT_FACTOR))
   until [ "$(wc -l <"$number_file")" -ge 1 ]; do
     kill -0 "$server" 2>/dev/null || fail "Xvfb did not start: $(cat "$server_log")"
-    [ $SECONDS -le $deadline ] || fail "Xvfb not ready after 30 s: $(cat "$server_log")"
+    [ $SECONDS -le $deadline ] ||
+      fail "Xvfb not ready after $((30 * WAIT_FACTOR)) s: $(cat "$server_log")"
     sleep 0.05
   done
   E2E_UNDER_XVFB=1 DISPLAY=":$(cat "$number_file")" bash "$0" "$@" || status=$?
@@ -72,6 +73,26 @@ wait_for_text() {
     kill -0 "$DEMO_PID" 2>/dev/null || fail "the demo exited before saying \"$2\""
     [ $SECONDS -le $deadline ] || fail "no \"$2\" from the demo after $3 s"
     sleep 0.1
+  done
+}
+
+# Prints how many frames the demo has reported in file $1 (its output with --frame-times).
+frames_reported() {
+  local count
+  count=$(grep -c "frame-time scene " "$1" 2>/dev/null) || true
+  echo "${count:-0}"
+}
+
+# Waits up to $3 seconds until the demo has reported $2 more frames in file $1 than it had when
+# this was called. A frame is drawn only once the messages before it are handled, so this is
+# the evidence that the demo took in whatever was sent to it before the call.
+wait_for_new_frames() {
+  local wanted=$(($(frames_reported "$1") + $2)) deadline=$((SECONDS + $3 * WAIT_FACTOR))
+  until [ "$(frames_reported "$1")" -ge "$wanted" ]; do
+    kill -0 "$DEMO_PID" 2>/dev/null ||
+      fail "the demo exited before drawing $2 more frames: $(demo_exit_report)"
+    [ $SECONDS -le $deadline ] || fail "fewer than $2 new frames from the demo after $3 s"
+    sleep 0.05
   done
 }
 

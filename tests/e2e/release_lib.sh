@@ -35,7 +35,7 @@ wait_for_scene() {
   local mine=blue other=yellow shot
   [ "$1" -eq 2 ] && mine=yellow other=blue
   shot=$(mktemp --suffix=.png)
-  local deadline=$((SECONDS + $2))
+  local deadline=$((SECONDS + $2 * WAIT_FACTOR))
   while :; do
     kill -0 "$DEMO_PID" 2>/dev/null || fail "the demo exited before scene $1 was seen"
     import -window root -depth 8 "$shot"

@@ -54,23 +54,23 @@ start_long_run() {
   rm -f "$WORK/out" "$WORK/err"
   "$BENCHMARK" 1000000 >"$WORK/out" 2>"$WORK/err" &
   RUN_PID=$!
-  local deadline=$((SECONDS + 60))
+  local deadline=$((SECONDS + 60 * WAIT_FACTOR))
   until grep -qs "^picture:" "$WORK/out"; do
     kill -0 "$RUN_PID" 2>/dev/null || fail "the benchmark ended early: $(cat "$WORK/err")"
-    [ $SECONDS -le $deadline ] || fail "no frames drawn after 60 s"
+    [ $SECONDS -le $deadline ] || fail "no frames drawn after $((60 * WAIT_FACTOR)) s"
     sleep 0.1
   done
 }
 
 # Waits (with a generous deadline for a busy machine) for the run to end with status $1.
 expect_stop() {
-  local deadline=$((SECONDS + 30))
+  local deadline=$((SECONDS + 30 * WAIT_FACTOR))
   while kill -0 "$RUN_PID" 2>/dev/null; do
     if [ $SECONDS -gt $deadline ]; then
       local state
       state=$(grep -h "^State" "/proc/$RUN_PID/status" 2>/dev/null)
       kill -KILL "$RUN_PID"
-      fail "still running 30 s after $2 ($state); it wrote: $(cat "$WORK/out" "$WORK/err")"
+      fail "still running $((30 * WAIT_FACTOR)) s after $2 ($state); it wrote: $(cat "$WORK/out" "$WORK/err")"
     fi
     sleep 0.1
   done

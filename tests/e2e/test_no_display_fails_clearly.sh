@@ -8,7 +8,7 @@ source "$(dirname "$0")/lib.sh"
 run_without_display() {
   local status=0
   ERRORS=$(cd "${DEMO_BUILD_DIR}" && env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$@" \
-    timeout 10 "${DEMO}" 2>&1 >/dev/null) || status=$?
+    timeout $((10 * WAIT_FACTOR)) "${DEMO}" 2>&1 >/dev/null) || status=$?
   [ "$status" -eq 1 ] || fail "$*: exit status $status (stderr: $ERRORS)"
   [ "$(printf '%s\n' "$ERRORS" | wc -l)" -eq 1 ] || fail "$*: more than one line: $ERRORS"
   case "$ERRORS" in

@@ -16,8 +16,9 @@ readonly WRONG_CURSOR_MINIMUM=5000
 # The window was mapped at most this long before it was seen (one poll of wait_for_window, on a
 # busy machine).
 readonly POLL_SLACK_MS=1500
-# Scene 2's clock starts when scene 1's first reads past 3.1, i.e. 31,001 ms.
-readonly SCENE_TWO_OFFSET_MS=31001
+# Scene 1 ends once its clock reads past 3.1, so scene 2's clock starts no sooner than this
+# after scene 1's.
+readonly SCENE_ONE_MS=31000
 # The frame on the screen was drawn at most this long before the screenshot.
 readonly FRAME_AGE_MS=500
 # The centred cursor's frames are drawn this far either side of the matched moment.
@@ -29,19 +30,26 @@ trap 'rm -rf "$work"' EXIT
 # KEEP_E2E_WORK=1 keeps the screenshots and the matched frames for a look.
 [ -n "${KEEP_E2E_WORK:-}" ] && trap - EXIT && echo "work: $work"
 now_ms() { date +%s%3N; }
+# Copies the demo's output lines to $1, each after the millisecond it reached the test.
+stamp_lines() {
+  local line
+  while IFS= read -r line; do
+    printf '%s %s\n' "$((${EPOCHREALTIME//[!0-9]/} / 1000))" "$line"
+  done >"$1"
+}
 
-# Screenshots the demo and checks it against scene $1 drawn for the cursor ($2, $3); $4 is
-# how long after its own clock started the scene began. The scene clock started between
-# clock_from and clock_to (ms); a match narrows that to the moments it allows.
+# Screenshots the demo and checks it against scene $1 drawn for the cursor ($2, $3). The
+# scene's clock started between clock_from and clock_to (ms); a match narrows that to the
+# moments it allows.
 check_screenshot() {
-  local scene=$1 x=$2 y=$3 offset=$4
+  local scene=$1 x=$2 y=$3
   local before after
   before=$(now_ms)
   import -window root -depth 8 "$work/shot.ppm"
   after=$(now_ms)
   # The milliseconds into the scene that the shown frame can have.
-  local from=$((before - FRAME_AGE_MS - clock_to - offset))
-  local to=$((after - clock_from - offset))
+  local from=$((before - FRAME_AGE_MS - clock_to))
+  local to=$((after - clock_from))
   local best diff wrong ms
   best=$("$MATCH_FRAME" "$scene" "$x" "$y" "$from" "$to" "$work/shot.ppm" "$work/best.ppm")
   diff=$(compare -metric AE -fuzz 2% "$work/best.ppm" "$work/shot.ppm" null: 2>&1 || true)
@@ -55,8 +63,8 @@ check_screenshot() {
   echo "scene $scene, cursor ($x, $y): matches at $ms ms of $from ... $to" \
     "($diff pixels differ); the centred cursor's frames differ in ${wrong#* } or more"
   # The matched frame was drawn between FRAME_AGE_MS before the screenshot and its end.
-  clock_from=$((before - FRAME_AGE_MS - ms - offset))
-  clock_to=$((after - ms - offset))
+  clock_from=$((before - FRAME_AGE_MS - ms))
+  clock_to=$((after - ms))
 }
 
 # Moves the pointer to ($1, $2) the way remote-control tools do: a warp, with no device motion.
@@ -64,7 +72,7 @@ move_cursor() {
   xdotool mousemove "$1" "$2"
 }
 
-start_demo
+start_demo --frame-times > >(stamp_lines "$work/frames")
 wait_for_window 30 >/dev/null
 shown=$(now_ms)
 # The scene clock starts after the window is shown and before the first frame, which clears
@@ -74,14 +82,18 @@ clock_from=$((shown - POLL_SLACK_MS))
 clock_to=$(now_ms)
 
 move_cursor 0 300
-sleep 1
-check_screenshot 1 0 300 0
+wait_for_new_frames "$work/frames" 5 10
+check_screenshot 1 0 300
 
 move_cursor 700 150
-while [ $(($(now_ms) - clock_to)) -lt $((SCENE_TWO_OFFSET_MS + 1000)) ]; do
-  sleep 0.2
-done
-check_screenshot 2 700 150 "$SCENE_TWO_OFFSET_MS"
+wait_for_new_frames "$work/frames" 5 10
+wait_for_text "$work/frames" "frame-time scene 2" 60
+# Scene 2's clock started once scene 1's had run its length, and before its first frame was
+# drawn, which reached the test at the time stamped on its line.
+clock_from=$((clock_from + SCENE_ONE_MS))
+clock_to=$(awk '/frame-time scene 2/ { print $1; exit }' "$work/frames")
+wait_for_new_frames "$work/frames" 60 20
+check_screenshot 2 700 150
 
 xdotool key Escape
 wait_for_exit 2

@@ -19,9 +19,9 @@ now_ms() { date +%s%3N; }
 # The scene clock starts after the window is mapped and before the first frame is drawn, so
 # the last search that did not find the window and the first screenshot with a picture bound
 # it; the tighter these bounds, the fewer moments match_frame has to draw.
-start_demo --window
+start_demo --window --frame-times >"$work/out"
 not_mapped=$(now_ms)
-deadline=$((SECONDS + 10 * ${WAIT_FACTOR:-1}))
+deadline=$((SECONDS + 10 * WAIT_FACTOR))
 while :; do
   polled=$(now_ms)
   window=$(xdotool search --onlyvisible --pid "$DEMO_PID" --name "OpenGL Sample" 2>/dev/null |
@@ -29,7 +29,7 @@ while :; do
   [ -n "$window" ] && break
   not_mapped=$polled
   kill -0 "$DEMO_PID" 2>/dev/null || fail "the demo exited before showing its window"
-  [ $SECONDS -le $deadline ] || fail "no demo window after $((10 * ${WAIT_FACTOR:-1})) s"
+  [ $SECONDS -le $deadline ] || fail "no demo window after $((10 * WAIT_FACTOR)) s"
   sleep 0.05
 done
 wait_for_picture 20
@@ -40,7 +40,7 @@ wait_for_picture 20
 
 # The picture is at its own size here, so it can be compared pixel for pixel.
 xdotool mousemove $((PX)) $((PY + 300))
-sleep 1
+wait_for_new_frames "$work/out" 5 10
 before=$(now_ms)
 import -window root -crop "800x600+$PX+$PY" +repage -depth 8 "$work/shot.ppm"
 after=$(now_ms)

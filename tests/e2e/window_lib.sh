@@ -1,5 +1,5 @@
 # Shared steps of the windowed-mode tests on a 1920 x 1080 screen: where the demo's window is
-# and whether the 4:3 picture shows in it between black bars. Needs $window and $work set.
+# and whether the 4:3 picture shows in it between black bars. Needs lib.sh, $window and $work.
 
 # Screenshots are binary PPMs of the 1920 x 1080 screen: "P6\n1920 1080\n255\n", then RGB.
 readonly SCREEN_WIDTH=1920 SHOT_HEADER=17
@@ -9,9 +9,9 @@ read_geometry() {
   eval "$(xdotool getwindowgeometry --shell "$window")"
 }
 
-# Waits up to $3 seconds until the window is $1 x $2 pixels.
+# Waits up to $3 seconds (times WAIT_FACTOR) until the window is $1 x $2 pixels.
 wait_for_size() {
-  local deadline=$((SECONDS + $3))
+  local deadline=$((SECONDS + $3 * WAIT_FACTOR))
   read_geometry
   until [ "${WIDTH}x${HEIGHT}" = "$1x$2" ]; do
     [ $SECONDS -le $deadline ] || fail "the window is ${WIDTH}x${HEIGHT}, not $1x$2, after $3 s"
@@ -56,11 +56,12 @@ picture_in_place() {
   fi
 }
 
-# Waits up to $1 seconds until the window shows the picture at 4:3 with its bars.
+# Waits up to $1 seconds (times WAIT_FACTOR) until the window shows the picture at 4:3 with its
+# bars.
 wait_for_picture() {
   read_geometry
   fit_picture
-  local deadline=$((SECONDS + $1))
+  local deadline=$((SECONDS + $1 * WAIT_FACTOR))
   until picture_in_place; do
     [ $SECONDS -le $deadline ] ||
       fail "no ${PW}x${PH} picture at ($PX, $PY) in the ${WIDTH}x${HEIGHT} window after $1 s"
