@@ -158,8 +158,9 @@ build_preset() {
 }
 
 # Adds the i386 architecture and deb-src twins of the Debian or Ubuntu entries (for Debian's
-# libopenmpt source package), both only once, then installs the Windows leg's missing packages.
-install_windows_packages() {
+# libopenmpt source package), both only once, and fetches the package lists again if either
+# was added.
+add_windows_sources() {
   local changed=0
   local sudo=()
   [ "$(id -u)" -ne 0 ] && sudo=(sudo)
@@ -174,16 +175,25 @@ install_windows_packages() {
   fi
   # `apt-get source` needs the new source lists even when every package is installed.
   [ "$changed" -eq 0 ] || refresh_package_lists
+}
+
+# The Windows leg's sources, then its missing packages.
+install_windows_packages() {
+  add_windows_sources
   install_missing_packages "${windows_packages[@]}"
 }
 
-# Node.js and npm come from Debian unless the machine already has them (another vendor's
-# nodejs bundles npm and conflicts with Debian's npm package).
+# Debian's packages for the commands node and npm, where the machine lacks them: another
+# vendor's nodejs bundles npm and conflicts with Debian's npm package.
+node_packages() {
+  command -v node >/dev/null || echo nodejs
+  command -v npm >/dev/null || echo npm
+}
+
+# The web leg's missing packages.
 install_web_packages() {
-  local node_packages=()
-  command -v node >/dev/null || node_packages+=(nodejs)
-  command -v npm >/dev/null || node_packages+=(npm)
-  install_missing_packages "${web_packages[@]}" "${node_packages[@]}"
+  # shellcheck disable=SC2046
+  install_missing_packages "${web_packages[@]}" $(node_packages)
 }
 
 source "$(dirname "${BASH_SOURCE[0]}")/deb_src_entries.sh"

@@ -4,16 +4,17 @@
 # so every try starts from the same fresh system), gives it this machine's apt and npm settings
 # and trusted certificates (so that it reaches the package registries as this machine does),
 # clones this repository's HEAD into it and runs ./run.sh or ./test.sh there as root, with
-# CI=true. libopenmpt's Windows and web builds are shared with this machine's cache. Needs
-# root (debootstrap, chroot, mounts); everything bound into the system is unmounted again
-# before it is removed. With ./run.sh the demo shows on this machine's display (DISPLAY), if
+# CI=true; "setup" runs only scripts/check-setup-steps.sh (can the set-up's packages and
+# source package be had there). libopenmpt's Windows and web builds are shared with this
+# machine's cache. Needs root (debootstrap, chroot, mounts); everything bound into the system
+# is unmounted again before it is removed. With ./run.sh the demo shows on this machine's display (DISPLAY), if
 # any; without one it says so and exits 1 once built.
-# usage: scripts/try-on-debian.sh RELEASE [run|test]   (RELEASE: 11, 12, 13 or a codename)
+# usage: scripts/try-on-debian.sh RELEASE [run|test|setup]   (RELEASE: 11, 12, 13 or a codename)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 usage() {
-  echo "usage: scripts/try-on-debian.sh RELEASE [run|test]  (RELEASE: 11, 12, 13, bullseye," \
+  echo "usage: scripts/try-on-debian.sh RELEASE [run|test|setup]  (RELEASE: 11, 12, 13, bullseye," \
     "bookworm or trixie)" >&2
   exit 2
 }
@@ -24,7 +25,11 @@ case "${1:-}" in
   *) usage ;;
 esac
 command=${2:-test}
-case "$command" in run | test) ;; *) usage ;; esac
+case "$command" in
+  run | test) script=./$command.sh ;;
+  setup) script=scripts/check-setup-steps.sh ;;
+  *) usage ;;
+esac
 [ "$(id -u)" -eq 0 ] || { echo "try-on-debian.sh needs root (debootstrap, chroot, mounts)" >&2; exit 1; }
 
 source scripts/setup.sh
@@ -100,12 +105,12 @@ if [ -n "${DISPLAY:-}" ] && [ -d /tmp/.X11-unix ]; then
 fi
 
 git clone -q "$PWD" "$root/root/project"
-echo "Running ./$command.sh in a fresh Debian $codename system ($root)"
+echo "Running $script in a fresh Debian $codename system ($root)"
 start=$SECONDS
 status=0
 chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" CI=true LANG=C.UTF-8 \
   PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
   NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt "${display[@]}" \
-  bash -c "cd /root/project && ./$command.sh" || status=$?
-echo "./$command.sh on Debian $codename: exit status $status after $(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s"
+  bash -c "cd /root/project && $script" || status=$?
+echo "$script on Debian $codename: exit status $status after $(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s"
 exit "$status"
