@@ -12,11 +12,12 @@ library_packages=(libsdl2-dev libopenmpt-dev libgl-dev libglu1-mesa-dev libgles-
 runtime_packages=(libgl1-mesa-dri fonts-urw-base35)
 demo_packages=("${build_packages[@]}" "${library_packages[@]}" "${runtime_packages[@]}")
 
-# What the tests need besides; ./test.sh installs these too. The fuzzer's clang runtime is
-# named after the installed clang's version, so install_fuzz_runtime adds it afterwards.
+# What the tests need besides (debootstrap and git: the tests that try a fresh Debian system);
+# ./test.sh installs these too. The fuzzer's clang runtime is named after the installed clang's
+# version, so install_fuzz_runtime adds it afterwards.
 unit_test_packages=(libgtest-dev)
 gl_test_packages=(libegl-mesa0)
-e2e_test_packages=(xvfb xauth xdotool imagemagick libx11-dev)
+e2e_test_packages=(xvfb xauth xdotool imagemagick libx11-dev debootstrap git)
 capture_test_packages=(ffmpeg)
 fuzz_packages=(clang)
 test_packages=("${unit_test_packages[@]}" "${gl_test_packages[@]}" "${e2e_test_packages[@]}"

@@ -51,6 +51,8 @@ if [ ! -f "$system_tar" ]; then
 fi
 
 root=$(mktemp -d /var/tmp/try-debian-$codename.XXXXXX)
+# apt fetches as its own user, which must be able to reach the system's folders.
+chmod 755 "$root"
 mounted=()
 # Unmounts everything bound into the system, innermost first, and only then removes it: a
 # bound /dev removed would take the machine's with it.
@@ -72,7 +74,8 @@ bind() {
   mounted+=("$root$2")
 }
 
-tar -C "$root" -xf "$system_tar"
+# Owners by number: the system's own users (such as apt's) need not have this machine's numbers.
+tar --numeric-owner -C "$root" -xf "$system_tar"
 # This machine's way to the registries: apt's settings, npm's, and the certificates it trusts.
 for conf in /etc/apt/apt.conf.d/*; do
   grep -qs "Acquire" "$conf" && cp "$conf" "$root/etc/apt/apt.conf.d/"

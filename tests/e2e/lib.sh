@@ -11,6 +11,14 @@ fail() {
   exit 1
 }
 
+# Skips the test (status 77, which CTest reports as skipped) unless it runs as root; $1 says
+# what it needs root for.
+require_root() {
+  [ "$(id -u)" -eq 0 ] && return 0
+  echo "SKIPPED: not root, and this test $1"
+  exit 77
+}
+
 # Runs the calling script again on a fresh Xvfb screen of the given size, and stops that
 # server when the script ends. Xvfb picks a free display number itself (-displayfd) and says
 # which only once it accepts connections, so tests running at the same time or one right after
