@@ -17,20 +17,21 @@ demo_packages=("${build_packages[@]}" "${library_packages[@]}" "${runtime_packag
 # version, so install_fuzz_runtime adds it afterwards.
 unit_test_packages=(libgtest-dev)
 gl_test_packages=(libegl-mesa0)
-e2e_test_packages=(xvfb xauth xdotool imagemagick libx11-dev debootstrap git)
+e2e_test_packages=(xvfb xauth xdotool x11-utils imagemagick libx11-dev debootstrap git)
 capture_test_packages=(ffmpeg)
 fuzz_packages=(clang)
 test_packages=("${unit_test_packages[@]}" "${gl_test_packages[@]}" "${e2e_test_packages[@]}"
   "${capture_test_packages[@]}" "${fuzz_packages[@]}")
 
-# The Windows leg: the 32-bit cross compiler, Wine with Mesa's GL for 32-bit programs, what
+# The Windows leg: the 32-bit cross compiler, Wine with Mesa's GL for 32-bit programs, a
+# window manager for the windowed tests (Wine resizes a GL window fully only under one), what
 # `apt-get source libopenmpt` needs, and zip and unzip for the release archive's tests. A
 # kernel that cannot run 32-bit code also gets qemu's i386 emulator (enable_wine32,
 # scripts/wine32.sh).
 windows_packages=(
   g++-mingw-w64-i686-posix dpkg-dev
   wine wine32:i386 libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386
-  zip unzip
+  openbox zip unzip
 )
 
 # The web leg: emscripten (Debian's, offline), Chromium and Firefox ESR to run the page in,

@@ -49,29 +49,52 @@ run_under_xvfb() {
   exit "$status"
 }
 
+# A demo started by a test carries DEMO_RUN_TAG in its environment, and so does the process
+# that shows its window even where that is not the one started: Wine 10 runs the Windows
+# program in a process of its own, whose parent is not the test's. The tag tells the demo's
+# windows from those of an earlier demo on the same screen, which may still be there for a
+# moment. start_demo gives every start a tag of its own; a script that starts the demo itself
+# has the script's.
+demo_starts=0
+export DEMO_RUN_TAG="e2e-$$-$demo_starts"
+
 # Starts the demo with arguments $@ in the background from the build folder (where music.xm
 # is); sets DEMO_PID.
 start_demo() {
+  demo_starts=$((demo_starts + 1))
+  DEMO_RUN_TAG="e2e-$$-$demo_starts"
   (cd "${DEMO_BUILD_DIR}" && exec "${DEMO}" "$@") &
   DEMO_PID=$!
 }
 
+# Prints the id of a visible demo window whose process carries this start's DEMO_RUN_TAG;
+# fails if there is none.
+find_demo_window() {
+  local window pid
+  for window in $(xdotool search --all --onlyvisible --name "OpenGL Sample" 2>/dev/null); do
+    pid=$(xdotool getwindowpid "$window" 2>/dev/null) || continue
+    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "DEMO_RUN_TAG=$DEMO_RUN_TAG"
+    then
+      echo "$window"
+      return 0
+    fi
+  done
+  return 1
+}
+
 # Waits up to $1 seconds for the demo's own window to be mapped; sets DEMO_WINDOW to its id and
-# prints it. (A window of an earlier demo on the same screen may still be there for a moment,
-# so the window is looked up by the demo's process; under Wine the started script execs Wine,
-# which keeps that process.)
+# prints it.
 wait_for_window() {
   local deadline=$((SECONDS + $1 * WAIT_FACTOR))
   DEMO_WINDOW=""
   while [ $SECONDS -le $deadline ]; do
-    DEMO_WINDOW=$(xdotool search --all --onlyvisible --pid "$DEMO_PID" --name "OpenGL Sample" \
-      2>/dev/null | head -n 1 || true)
+    DEMO_WINDOW=$(find_demo_window || true)
     [ -n "$DEMO_WINDOW" ] && { echo "$DEMO_WINDOW"; return 0; }
     kill -0 "$DEMO_PID" 2>/dev/null ||
       fail "the demo exited before showing its window: $(demo_exit_report)"
     sleep 0.1
   done
-  fail "no demo window after $1 s"
+  fail "no demo window after $(($1 * WAIT_FACTOR)) s"
 }
 
 # Waits up to $3 seconds until file $1 holds the text $2; fails if the demo exits first.

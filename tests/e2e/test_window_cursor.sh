@@ -6,6 +6,7 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/window_lib.sh"
 run_under_xvfb 1920x1080
+start_window_manager
 
 # See test_scenes_follow_cursor.sh for these bounds of the frame matching.
 readonly TOLERANCE=50
@@ -24,8 +25,7 @@ not_mapped=$(now_ms)
 deadline=$((SECONDS + 10 * WAIT_FACTOR))
 while :; do
   polled=$(now_ms)
-  window=$(xdotool search --onlyvisible --pid "$DEMO_PID" --name "OpenGL Sample" 2>/dev/null |
-    head -n 1 || true)
+  window=$(find_demo_window || true)
   [ -n "$window" ] && break
   not_mapped=$polled
   kill -0 "$DEMO_PID" 2>/dev/null || fail "the demo exited before showing its window"

@@ -5,13 +5,14 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/window_lib.sh"
 run_under_xvfb 1920x1080
+start_window_manager
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 start_demo --window
-wait_for_window 5 >/dev/null
-window=$(xdotool search --onlyvisible --pid "$DEMO_PID" --name "OpenGL Sample" | head -n 1)
+wait_for_window 30 >/dev/null
+window=$DEMO_WINDOW
 wait_for_size 800 600 20
 wait_for_picture 20
 

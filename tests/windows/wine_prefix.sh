@@ -44,6 +44,11 @@ case "$action" in
     # No Mono or Gecko installers: the demo needs neither, and they would ask on screen.
     output=$(WINEPREFIX=$prefix env -u DISPLAY wine wineboot -i 2>&1) ||
       cannot_run "wineboot failed: ${output:0:300}"
+    # The tests show the program on X servers only. Wine's graphics drivers are tried in turn,
+    # and its Wayland one, tried where X is not there, has libwayland print a line of its own
+    # on the program's stderr when the session has no runtime folder.
+    WINEPREFIX=$prefix wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11 /f \
+      >/dev/null 2>&1 || cannot_run "wine reg add failed"
     WINEPREFIX=$prefix wineserver -w
     if [ -n "$probe" ]; then
       output=$(WINEPREFIX=$prefix env -u DISPLAY wine "$probe" 2>&1) ||
