@@ -1,7 +1,8 @@
 // A page that cannot start, or cannot sound, says so on the page in one line with what to do,
 // never hanging on "Starting…": with its program (inside index.html) cut short or its wasm
-// (inside that) broken, in a browser that refuses WebGL (the demo cannot draw: its failure screen), and in
-// one without Web Audio (the demo runs silent under a line saying why).
+// (inside that) broken, and in a browser that refuses WebGL, its failure screen says why; in
+// a browser without Web Audio, or (Firefox without its mock sound device, on a machine with
+// none) whose audio never starts, the demo runs silent under a line saying why.
 import {readFileSync} from 'node:fs';
 import path from 'node:path';
 
@@ -93,6 +94,32 @@ try {
     console.log(`${engine} without WebGL: the page says "${reason}"`);
   } finally {
     await refusing.close();
+    server.close();
+  }
+}
+
+// Firefox without a sound device leaves the page's audio context suspended: the page says so
+// while the demo goes on. (Headless Chromium always has an audio output.)
+if (engine === 'firefox') {
+  const {server, url} = await servePage();
+  const deviceless = await launchBrowser({firefoxPrefs: {'media.cubeb.force_mock_context': false}});
+  try {
+    const {page, consoleLines} = await openPage(deviceless, url, '?frametimes');
+    await startDemo(page, 400, 300);
+    const said = await page.waitForFunction(() => {
+      const notice = document.getElementById('notice');
+      return !notice.hidden && notice.textContent;
+    }).then((handle) => handle.jsonValue());
+    const {state, context} = await page.evaluate(() => ({
+      state: window.demoState, context: Module.audioContext.state}));
+    if (state !== 'running' || context === 'running' || !/^No sound: .*sound device/.test(said)) {
+      fail(`with its audio context ${context} the page is "${state}" and says "${said}"\n` +
+           consoleLines.join('\n'));
+    }
+    await waitForFrames(page, 3);
+    console.log(`firefox without a sound device: the page says "${said}"`);
+  } finally {
+    await deviceless.close();
     server.close();
   }
 }
