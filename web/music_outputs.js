@@ -4,14 +4,15 @@
 //   start(generation)  play the generation's chunks, held until now, and those after them
 //   stop(generation)   silence at once and drop what is held; later chunks belong to the
 //                      numbered generation (the next song)
-// and make the same reports: played(generation, frames) after each chunk is used up (the
-// frames of that generation used up so far) and starved(generation) when the sound ran out
-// while a song played.
+// and make the same reports: played(generation, frames) after each chunk (worklet) or block
+// (scheduled) is used up (the frames of that generation used up so far) and
+// starved(generation) when the sound ran out while a song played.
 //
 // The audio worklet (music_worklet.js, given to the page as Module.musicWorkletSource) plays
 // on the browser's audio thread and is the way wherever the page could load it. Browsers offer
 // worklets only to secure pages (https://, localhost, a file), so elsewhere the main thread
-// schedules each chunk as an AudioBufferSourceNode at its place on the audio context's clock;
+// gathers the chunks into blocks and schedules each block as an AudioBufferSourceNode at its
+// place on the audio context's clock;
 // the audio thread plays what is scheduled while the main thread is busy, as it plays what the
 // worklet holds.
 // This file is linked into the page's program ahead of the rest (--pre-js).
@@ -164,7 +165,7 @@ ScheduledMusicOutput.prototype.schedule = function(block) {
 };
 
 // The way to play on this context: the worklet where it is loaded (Module.musicWorkletLoaded),
-// else chunks scheduled from the main thread, saying why on the console.
+// else blocks scheduled from the main thread, saying why on the console.
 Module.openMusicOutput = function(context, reports, onTap) {
   if (Module.musicWorkletLoaded) {
     try {

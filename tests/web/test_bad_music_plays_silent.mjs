@@ -10,7 +10,8 @@ const cases = [
   {name: 'a music.js holding no module',
    replaced: {'music.js': asScript(Buffer.from('not a module at all\n'.repeat(40)))},
    console: 'demo: no music:'},
-  {name: 'a music.js that is no base64', replaced: {'music.js': Buffer.from('window.demoMusic = "%%";\n')},
+  {name: 'a music.js that is no base64',
+   replaced: {'music.js': Buffer.from('window.demoMusic = "%%";\n')},
    console: 'demo: music.js holds no song'},
   {name: 'no music.js', replaced: {'music.js': null}, console: 'demo: music.js did not load'},
 ];

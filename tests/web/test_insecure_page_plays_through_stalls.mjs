@@ -28,7 +28,8 @@ const busy = (ms) => {
 };
 
 const {server, url} = await servePage();
-const browser = await launchBrowser({chromiumArgs: [`--host-resolver-rules=MAP ${kHost} 127.0.0.1`]});
+const browser =
+    await launchBrowser({chromiumArgs: [`--host-resolver-rules=MAP ${kHost} 127.0.0.1`]});
 try {
   const {page, consoleLines} = await openPage(browser, url.replace('127.0.0.1', kHost),
                                               '?frametimes');

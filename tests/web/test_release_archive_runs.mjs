@@ -1,6 +1,7 @@
 // The release's web archive: two releases of the same builds give the same bytes; it weighs
-// at most 1.5 MB, as the page does; it holds the page's files and README.txt in one folder; unpacked into an empty folder and served as
-// it is, the page runs: the frozen frame of scene 2 equals the native one, and Esc ends it.
+// at most 1.5 MB, as the page does; it holds the page's files and README.txt in one folder;
+// unpacked into an empty folder and served as it is, the page runs: the frozen frame of
+// scene 2 equals the native one, and Esc ends it.
 import {readFileSync, statSync} from 'node:fs';
 import path from 'node:path';
 

@@ -1,8 +1,8 @@
 // Module playback in a web page: files are read whole from the page's file system and decoded
 // by libopenmpt; the main thread renders the sound ahead in chunks and hands them to the page's
-// music output (web/music_outputs.js: the audio worklet of web/music_worklet.js, or chunks
-// scheduled on the audio context's clock), which plays them on the browser's audio thread and
-// reports each chunk it has used up.
+// music output (web/music_outputs.js: the audio worklet of web/music_worklet.js, or blocks of
+// chunks scheduled on the audio context's clock), which plays them on the browser's audio
+// thread and reports the frames it has used up.
 #include "web_audio_player.h"
 
 #include <emscripten.h>
@@ -17,7 +17,7 @@ namespace {
 
 // clang-format off
 // Opens the page's music output on its audio context (Module.openMusicOutput, web/
-// music_outputs.js: the audio worklet, or chunks scheduled from the main thread). Its reports go
+// music_outputs.js: the audio worklet, or blocks scheduled from the main thread). Its reports go
 // to the page's main thread: a played chunk updates Module.musicPlayed (the frames used up of
 // the current generation, i.e. of the song playing) and tops the queue up; a timer tops it up
 // too, for when no reports come. With Module.onAudioTap set (the page's audiotap parameter) the
@@ -59,8 +59,8 @@ EM_JS(void, StartMusicOutputWhenIdle, (), {
   setTimeout(function() { Module.musicOutput.start(generation); }, 0);
 });
 
-// Has the output fall silent and drop everything it holds; its reports about what was dropped are ignored
-// from now on (they carry the old generation).
+// Has the output fall silent and drop everything it holds; its reports about what was dropped
+// are ignored from now on (they carry the old generation).
 EM_JS(void, StopMusicOutput, (), {
   Module.musicGeneration += 1;
   Module.musicPlayed = 0;

@@ -1,7 +1,8 @@
 // Plays a music module through Web Audio: libopenmpt decodes on the page's main thread, which
 // renders ahead and sends the sound in chunks to the page's music output (web/
 // music_outputs.js): an audio worklet (web/music_worklet.js) where the browser offers one, else
-// chunks scheduled on the audio context's clock; either plays on the browser's audio thread.
+// blocks of chunks scheduled on the audio context's clock; either plays on the browser's audio
+// thread.
 #pragma once
 
 #include "platform/music_output.h"
