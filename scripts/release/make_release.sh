@@ -25,7 +25,7 @@ usage() {
 }
 
 # The page's files in a web build's folder (the rest of that folder is CMake's).
-readonly WEB_FILES=(index.html index.js index.wasm music_worklet.js music.xm)
+readonly WEB_FILES=(index.html music.js)
 
 out="" linux_build="" windows_build="" web_build="" video=1
 while [ $# -gt 0 ]; do

@@ -23,15 +23,14 @@ TEXT
     cat <<'TEXT'
 How to open it
 --------------
-The demo is a web page: index.html, its program (index.js, index.wasm, music_worklet.js) and
-its music (music.xm) beside it; keep the folder's files together. Browsers do not run a
-page's program from a file opened directly (file://), and play its music only from a secure
-page (https, or this machine's own localhost), so serve the folder: upload it to a party
-site's HTML demo section or any https web space, or on your own machine run, in the folder,
+The demo is a web page: index.html, with its program inside, and its music (music.js) beside
+it; keep the two files together. Open index.html in the browser (double-click it), or
+serve the folder: upload it to a party site's HTML demo section or any web space, or on your
+own machine run, in the folder,
 
   python3 -m http.server 8000
 
-and open http://localhost:8000/ in the browser. Click, tap or press a key to start: browsers
+and open http://localhost:8000/. Click, tap or press a key to start: browsers
 allow sound only after one.
 
 What it needs

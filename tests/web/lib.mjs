@@ -64,12 +64,13 @@ export async function servePage(replaced = {}, dir = pageDir) {
 export const engine = process.env.DEMO_BROWSER || 'chromium';
 const kEngines = ['chromium', 'firefox'];
 
-// A fresh headless browser of the engine DEMO_BROWSER names, in a fresh profile.
-export async function launchBrowser() {
+// A fresh headless browser of the engine DEMO_BROWSER names, in a fresh profile, given
+// chromiumArgs (command-line switches) or firefoxPrefs beyond the tests' own.
+export async function launchBrowser({chromiumArgs = [], firefoxPrefs = {}} = {}) {
   if (!kEngines.includes(engine)) {
     fail(`DEMO_BROWSER is "${engine}"; the web tests run in ${kEngines.join(' or ')}`);
   }
-  return engine === 'firefox' ? launchFirefox() : launchChromium();
+  return engine === 'firefox' ? launchFirefox(firefoxPrefs) : launchChromium(chromiumArgs);
 }
 
 function browserProgram(variable, fallback, debianPackage) {
@@ -82,7 +83,7 @@ function browserProgram(variable, fallback, debianPackage) {
 }
 
 // Debian's Chromium, headless, WebGL on SwiftShader.
-function launchChromium() {
+function launchChromium(extraArgs) {
   return puppeteer.launch({
     executablePath: browserProgram('CHROMIUM', '/usr/bin/chromium', 'chromium'),
     headless: true,
@@ -91,7 +92,7 @@ function launchChromium() {
     args: [
       '--use-angle=swiftshader', '--enable-unsafe-swiftshader', '--no-sandbox',
       '--disable-gpu-sandbox', '--no-first-run', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync', '--window-size=800,600',
+      '--disable-component-update', '--disable-sync', '--window-size=800,600', ...extraArgs,
     ],
   });
 }
@@ -99,7 +100,7 @@ function launchChromium() {
 // Debian's Firefox ESR, headless, driven over WebDriver BiDi. Without a display headless
 // Firefox has no WebGL at all, so it gets an Xvfb server of its own and renders WebGL there
 // with Mesa's llvmpipe.
-async function launchFirefox() {
+async function launchFirefox(extraPrefs) {
   const program = browserProgram('FIREFOX', '/usr/bin/firefox-esr', 'firefox-esr');
   const xvfb = await startXvfb();
   let browser;
@@ -127,6 +128,7 @@ async function launchFirefox() {
         'full-screen-api.transition-duration.enter': '0 0',
         'full-screen-api.transition-duration.leave': '0 0',
         'full-screen-api.warning.timeout': 0,
+        ...extraPrefs,
       },
     });
   } catch (error) {
@@ -183,9 +185,13 @@ function startXvfb() {
 }
 
 // Opens the page at 800 x 600 CSS pixels with the query string and keeps its console for the
-// test; deviceScaleFactor is the device pixels per CSS pixel (devicePixelRatio).
-export async function openPage(browser, url, query = '', {deviceScaleFactor = 1} = {}) {
+// test; deviceScaleFactor is the device pixels per CSS pixel (devicePixelRatio), and
+// beforeScripts a function run in the page before its own scripts. `url` is the page's folder:
+// served (http://...) or a file:// one.
+export async function openPage(browser, url, query = '',
+                               {deviceScaleFactor = 1, beforeScripts} = {}) {
   const page = await browser.newPage();
+  if (beforeScripts) await page.evaluateOnNewDocument(beforeScripts);
   page.setDefaultTimeout(kDeadlineMs);
   const consoleLines = [];
   page.on('console', (message) => consoleLines.push(message.text()));
@@ -348,4 +354,46 @@ export function nativeRender(modulePath, seconds) {
     right.push(samples[i + 1]);
   }
   return {left, right};
+}
+
+// The song's sound as the page's audio worklet output it (the page opened with audiotap): from
+// the tap's chunk that holds the first sound on, once `frames` frames past that chunk are in.
+// The song starts somewhere in that chunk, after silence the worklet output before it.
+export async function tappedSong(page, frames) {
+  await page.waitForFunction((wanted) => {
+    const left = window.demoAudio.left;
+    const first = left.findIndex((chunk) => chunk.some((v) => v !== 0));
+    return first >= 0 && (left.length - first - 1) * left[0].length >= wanted;
+  }, {}, frames);
+  return page.evaluate(() => {
+    const {rate, left, right} = window.demoAudio;
+    const start = left.findIndex((chunk) => chunk.some((v) => v !== 0));
+    return {rate, left: left.slice(start).flat(), right: right.slice(start).flat()};
+  });
+}
+
+// Fails unless `frames` frames of `sound` ({rate, left, right}) from its first sound on are,
+// sample for sample, libopenmpt's render of the page's music.xm from its first sound on;
+// `detail` is added to the failure. Returns the peak of what was compared.
+export function expectSong(sound, frames, detail = '') {
+  if (sound.rate !== 44100) fail(`Web Audio runs at ${sound.rate} Hz, not 44100`);
+  const reference = nativeRender(path.join(pageDir, 'music.xm'), frames / 44100 + 1);
+  const firstSound = (samples) => samples.findIndex((v) => v !== 0);
+  const from = firstSound(sound.left);
+  const offset = firstSound(reference.left);
+  if (from < 0 || sound.left.length - from < frames) {
+    fail(`only ${sound.left.length - Math.max(from, 0)} frames of sound were heard\n${detail}`);
+  }
+  let peak = 0;
+  for (let i = 0; i < frames; ++i) {
+    const got = [sound.left[from + i], sound.right[from + i]];
+    const expected = [reference.left[offset + i], reference.right[offset + i]];
+    if (Math.fround(got[0]) !== Math.fround(expected[0]) ||
+        Math.fround(got[1]) !== Math.fround(expected[1])) {
+      fail(`sample frame ${i} after the first sound (${(i / 44100).toFixed(3)} s) is ${got}, ` +
+           `libopenmpt renders ${expected}\n${detail}`);
+    }
+    peak = Math.max(peak, Math.abs(got[0]));
+  }
+  return peak;
 }

@@ -1,4 +1,4 @@
-// The sound survives a busy page: the demo's start-up keeps the main thread 600 ms longer than
+// The sound survives a busy page: the demo's start-up keeps the main thread 900 ms longer than
 // usual (as on a loaded machine), and while the song plays the main thread is blocked for
 // 250 ms several times, a gap between each; what the audio worklet output over all of it is
 // still, sample for sample, libopenmpt's render of music.xm from the song's first sound on
@@ -11,8 +11,8 @@ const kRate = 44100;
 const kStalls = 4;
 const kStallMs = 250;
 const kBetweenStallsMs = 600;
-// Longer than the sound the page queues ahead (half a second).
-const kSlowStartUpMs = 600;
+// Longer than the sound the page queues ahead (three quarters of a second).
+const kSlowStartUpMs = 900;
 // How much output after the last stall is compared too.
 const kAfterFrames = kRate;
 

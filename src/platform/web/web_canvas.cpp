@@ -60,7 +60,9 @@ class WebCanvas final : public SystemWindow {
     context_ = emscripten_webgl_create_context(kCanvas, &attributes);
     if (context_ <= 0) {
       context_ = 0;
-      error_ = "cannot create a WebGL context (is WebGL turned off in this browser?)";
+      error_ =
+          "This browser gives the page no WebGL context: turn WebGL (hardware acceleration) on "
+          "in its settings, or try another browser.";
       return false;
     }
     emscripten_webgl_make_context_current(context_);
