@@ -40,8 +40,9 @@ gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT ${gtest_discovery_timeout}
 file(GLOB gl_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/gl/*.cpp)
 add_executable(gl_tests ${gl_sources} sanitizer_options.cpp)
 target_include_directories(gl_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/gl)
-target_link_libraries(gl_tests PRIVATE demo_host demo_capture demo_fixed_function PNG::PNG
-  GTest::gtest GTest::gtest_main)
+# Mesa's GLU is the reference the demo's own perspective and look-at are held against.
+target_link_libraries(gl_tests PRIVATE demo_host demo_capture demo_fixed_function OpenGL::GLU
+  PNG::PNG GTest::gtest GTest::gtest_main)
 demo_target_options(gl_tests)
 gtest_discover_tests(gl_tests DISCOVERY_TIMEOUT ${gtest_discovery_timeout}
   PROPERTIES LABELS gl TIMEOUT ${gl_test_timeout} ENVIRONMENT "${test_environment}")
