@@ -24,7 +24,8 @@ program=${DEMO_PORTABLE_PROGRAM:-}
 run_under_xvfb 800x600
 
 work=$(mktemp -d)
-trap 'chroot_remove; rm -rf "$work"' EXIT
+# A failing check leaves the demo running in the system: it is stopped before the unmounting.
+trap 'kill -9 "${DEMO_PID:-}" 2>/dev/null || true; chroot_remove; rm -rf "$work"' EXIT
 
 # The program itself: glibc symbols no newer than 2.31, and only libraries every desktop with
 # a GL driver has among those it needs before it starts.
