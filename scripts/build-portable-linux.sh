@@ -15,8 +15,14 @@ glyph_table=$(realpath "$1")
 mkdir -p "$2"
 out=$(cd "$2" && pwd)
 cd "$(dirname "$0")/.."
-[ "$(id -u)" -eq 0 ] || { echo "build-portable-linux.sh needs root (debootstrap, chroot, mounts)" >&2; exit 1; }
-[ -f "$glyph_table" ] || { echo "no glyph table at $1: build the ci or release preset first" >&2; exit 1; }
+if [ "$(id -u)" -ne 0 ]; then
+  echo "build-portable-linux.sh needs root (debootstrap, chroot, mounts)" >&2
+  exit 1
+fi
+if [ ! -f "$glyph_table" ]; then
+  echo "no glyph table at $1: build the ci or release preset first" >&2
+  exit 1
+fi
 
 source scripts/setup.sh
 source scripts/debian_chroot.sh

@@ -100,7 +100,10 @@ chroot_run() {
 # Writes the system, unmounted, to the tarball $1 (through a partial file, so an interrupted
 # run leaves no half-made cache entry).
 chroot_save() {
-  grep -q " $chroot_root/" /proc/mounts && { echo "chroot_save: $chroot_root has mounts" >&2; return 1; }
+  if grep -q " $chroot_root/" /proc/mounts; then
+    echo "chroot_save: $chroot_root has mounts" >&2
+    return 1
+  fi
   rm -f "$chroot_root/etc/resolv.conf"
   tar -C "$chroot_root" -cf "$1.partial" . && mv "$1.partial" "$1"
 }

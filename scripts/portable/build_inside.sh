@@ -26,7 +26,7 @@ if [ ! -f "$sdl_prefix/lib/libSDL2.a" ]; then
     --enable-alsa --enable-alsa-shared --enable-pulseaudio --enable-pulseaudio-shared \
     --enable-video-opengl --disable-video-vulkan --disable-rpath >"$scratch/configure.log" 2>&1 ||
     { tail -n 30 "$scratch/configure.log" >&2; exit 1; }
-  grep -E "^#define SDL_(VIDEO_DRIVER_X11|VIDEO_DRIVER_WAYLAND|AUDIO_DRIVER_ALSA|AUDIO_DRIVER_PULSEAUDIO)_DYNAMIC " \
+  grep -E "^#define SDL_(VIDEO_DRIVER_(X11|WAYLAND)|AUDIO_DRIVER_(ALSA|PULSEAUDIO))_DYNAMIC " \
     include/SDL_config.h | wc -l | grep -qx 4 ||
     { echo "SDL2's configure did not make every back-end loaded at run time" >&2; exit 1; }
   make -s -j "$(nproc)" >"$scratch/make.log" 2>&1 || { tail -n 30 "$scratch/make.log" >&2; exit 1; }

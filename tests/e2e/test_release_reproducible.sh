@@ -30,7 +30,9 @@ windows_a="" windows_b=""
 SOURCE_DATE_EPOCH=$(git -C "$(dirname "$0")" log -1 --format=%ct)
 export SOURCE_DATE_EPOCH
 program_a="" program_b=""
-[ -f "$work/a/portable/demo" ] && program_a="$work/a/portable/demo" program_b="$work/b/portable/demo"
+if [ -f "$work/a/portable/demo" ]; then
+  program_a="$work/a/portable/demo" program_b="$work/b/portable/demo"
+fi
 DEMO_LINUX_BUILD="$work/a/linux" DEMO_LINUX_PROGRAM=$program_a make_release "$work/first" \
   "$windows_a" >"$work/name"
 DEMO_LINUX_BUILD="$work/b/linux" DEMO_LINUX_PROGRAM=$program_b make_release "$work/second" \
