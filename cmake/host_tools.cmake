@@ -2,7 +2,11 @@
 # glyph table generator (writes the font's source for src/text). A native build makes them as
 # ordinary targets; a cross build makes them for the build machine with ExternalProject from
 # this same source tree. Sets DEMO_MAKE_GLYPH_TABLE and DEMO_HOST_TOOLS (what a rule running them depends on).
-if(CMAKE_CROSSCOMPILING)
+# A build given another build's glyph table (DEMO_GLYPH_TABLE, the portable demo) makes neither:
+# its archive takes music.xm from that build too.
+if(DEMO_GLYPH_TABLE)
+  return()
+elseif(CMAKE_CROSSCOMPILING)
   include(ExternalProject)
   set(host_dir ${CMAKE_BINARY_DIR}/host-tools)
   set(compose ${host_dir}/compose_soundtrack)

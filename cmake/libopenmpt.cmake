@@ -61,16 +61,24 @@ if(NOT EXISTS "${openmpt_prefix}/lib/libopenmpt.a")
     "source package into ${openmpt_prefix}: this takes several minutes, once per machine")
   set(scratch "${openmpt_prefix}.partial")
   file(REMOVE_RECURSE "${scratch}")
-  execute_process(
-    COMMAND ${CMAKE_COMMAND} -S "${CMAKE_CURRENT_LIST_DIR}/libopenmpt" -B "${scratch}/build"
-      -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE} -DCMAKE_BUILD_TYPE=Release
-      -DOPENMPT_SOURCE_DIR=${openmpt_source} -DCMAKE_INSTALL_PREFIX=${scratch}/install
-      "-DCMAKE_CXX_FLAGS=${openmpt_cxx_flags}"
-    COMMAND_ERROR_IS_FATAL ANY)
-  execute_process(COMMAND ${CMAKE_COMMAND} --build "${scratch}/build" -j 2
-    COMMAND_ERROR_IS_FATAL ANY)
-  execute_process(COMMAND ${CMAKE_COMMAND} --install "${scratch}/build"
-    COMMAND_ERROR_IS_FATAL ANY)
+  # Each step must succeed (checked by hand: CMake 3.18, the portable build's, has no
+  # COMMAND_ERROR_IS_FATAL).
+  foreach(step configure build install)
+    if(step STREQUAL configure)
+      set(command ${CMAKE_COMMAND} -S "${CMAKE_CURRENT_LIST_DIR}/libopenmpt" -B "${scratch}/build"
+        -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE} -DCMAKE_BUILD_TYPE=Release
+        -DOPENMPT_SOURCE_DIR=${openmpt_source} -DCMAKE_INSTALL_PREFIX=${scratch}/install
+        "-DCMAKE_CXX_FLAGS=${openmpt_cxx_flags}")
+    elseif(step STREQUAL build)
+      set(command ${CMAKE_COMMAND} --build "${scratch}/build" -j 2)
+    else()
+      set(command ${CMAKE_COMMAND} --install "${scratch}/build")
+    endif()
+    execute_process(COMMAND ${command} RESULT_VARIABLE step_result)
+    if(NOT step_result EQUAL 0)
+      message(FATAL_ERROR "libopenmpt's ${step} step failed in ${scratch}")
+    endif()
+  endforeach()
   file(RENAME "${scratch}/install" "${openmpt_prefix}")
   file(REMOVE_RECURSE "${scratch}")
 endif()

@@ -7,7 +7,7 @@ set -euo pipefail
 # What the demo needs to build and run; ./run.sh installs only these. (libpng-dev: the
 # release preset also configures the capture tool.)
 build_packages=(cmake ninja-build g++ pkg-config)
-library_packages=(libsdl2-dev libopenmpt-dev libgl-dev libglu1-mesa-dev libgles-dev
+library_packages=(libsdl2-dev libopenmpt-dev libgl-dev libgles-dev
   libfontconfig-dev libfreetype-dev libpng-dev)
 runtime_packages=(libgl1-mesa-dri fonts-urw-base35)
 demo_packages=("${build_packages[@]}" "${library_packages[@]}" "${runtime_packages[@]}")
@@ -16,7 +16,7 @@ demo_packages=("${build_packages[@]}" "${library_packages[@]}" "${runtime_packag
 # ./test.sh installs these too. The fuzzer's clang runtime is named after the installed clang's
 # version, so install_fuzz_runtime adds it afterwards.
 unit_test_packages=(libgtest-dev)
-gl_test_packages=(libegl-mesa0)
+gl_test_packages=(libegl-mesa0 libglu1-mesa-dev)
 e2e_test_packages=(xvfb xauth xdotool x11-utils imagemagick libx11-dev debootstrap git)
 capture_test_packages=(ffmpeg)
 fuzz_packages=(clang)

@@ -2,8 +2,11 @@
 # Packs built demos into the release folder: the Linux, Windows and web archives (byte for
 # byte the same from the same commit), the video, a still and SHA256SUMS. release.sh builds
 # first and then runs this; tests run it on their own builds.
-# usage: make_release.sh --out DIR --linux-build DIR [--windows-build DIR] [--web-build DIR]
-#                        [--no-video]
+# usage: make_release.sh --out DIR --linux-build DIR [--linux-program FILE]
+#                        [--windows-build DIR] [--web-build DIR] [--no-video]
+# The Linux archive's program is --linux-program (release.sh gives the portable build's,
+# scripts/build-portable-linux.sh), else the Linux build's demo; the Linux build also gives
+# music.xm and the capture tool for the still and the video.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/notes.sh"
@@ -19,19 +22,20 @@ readonly VIDEO_ARGS=(--seconds 75 --fps 60 --size 1920x1080 --orbit --sharp)
 readonly STILL_ARGS=(--scene 2 --t 1.75)
 
 usage() {
-  echo "usage: make_release.sh --out DIR --linux-build DIR [--windows-build DIR]" \
-    "[--web-build DIR] [--no-video]" >&2
+  echo "usage: make_release.sh --out DIR --linux-build DIR [--linux-program FILE]" \
+    "[--windows-build DIR] [--web-build DIR] [--no-video]" >&2
   exit 2
 }
 
 # The page's files in a web build's folder (the rest of that folder is CMake's).
 readonly WEB_FILES=(index.html music.js)
 
-out="" linux_build="" windows_build="" web_build="" video=1
+out="" linux_build="" linux_program="" windows_build="" web_build="" video=1
 while [ $# -gt 0 ]; do
   case "$1" in
     --out) out=${2:?$(usage)}; shift 2 ;;
     --linux-build) linux_build=${2:?$(usage)}; shift 2 ;;
+    --linux-program) linux_program=${2:?$(usage)}; shift 2 ;;
     --windows-build) windows_build=${2:?$(usage)}; shift 2 ;;
     --web-build) web_build=${2:?$(usage)}; shift 2 ;;
     --no-video) video=0; shift ;;
@@ -39,11 +43,12 @@ while [ $# -gt 0 ]; do
   esac
 done
 [ -n "$out" ] && [ -n "$linux_build" ] || usage
+linux_program=${linux_program:-$linux_build/demo}
 
 need_file() {
   [ -f "$1" ] || { echo "make_release.sh: $1 is missing; build it first" >&2; exit 1; }
 }
-need_file "$linux_build/demo"
+need_file "$linux_program"
 need_file "$linux_build/music.xm"
 need_file "$linux_build/demo-capture"
 if [ -n "$windows_build" ]; then
@@ -86,16 +91,6 @@ stripped() {
   echo "$staging/$(basename "$2")"
 }
 
-# The Debian packages that hold the libraries the Linux demo loads, and Mesa's GL driver,
-# which it loads through libGL at run time.
-runtime_packages() {
-  local library packages=(libgl1-mesa-dri libglx-mesa0)
-  for library in $(objdump -p "$linux_build/demo" | awk '$1 == "NEEDED" { print $2 }'); do
-    packages+=("$(dpkg -S "*/x86_64-linux-gnu/$library" 2>/dev/null | head -n 1 | cut -d: -f1)")
-  done
-  printf '%s\n' "${packages[@]}" | grep -v '^$' | sort -u | tr '\n' ' ' | sed 's/ $//'
-}
-
 # The Linux archive: NAME/ with demo, music.xm, run and README.txt; a gzipped tar with sorted
 # names, numeric owner 0 and no time in the gzip header.
 pack_linux() {
@@ -103,10 +98,11 @@ pack_linux() {
   mkdir -p "$folder"
   printf '#!/bin/sh\n# Runs the demo from this folder, with any options given (--window, --sharp, --help).\nexec "$(dirname "$0")/demo" "$@"\n' \
     >"$staging/run"
-  # shellcheck disable=SC2046
-  print_notes linux $(runtime_packages) >"$staging/README.txt"
-  stage "$folder" "$(stripped strip "$linux_build/demo")" "$linux_build/music.xm" "$staging/run" \
-    "$staging/README.txt"
+  print_notes linux >"$staging/README.txt"
+  mkdir -p "$staging/linux-program"
+  cp "$linux_program" "$staging/linux-program/demo"
+  stage "$folder" "$(stripped strip "$staging/linux-program/demo")" "$linux_build/music.xm" \
+    "$staging/run" "$staging/README.txt"
   tar -C "$staging/linux" --sort=name --format=gnu --owner=0 --group=0 --numeric-owner \
     --mtime="@$epoch" -cf - "$RELEASE_NAME" | gzip -9 -n >"$out/$RELEASE_NAME-linux-x86_64.tar.gz"
 }

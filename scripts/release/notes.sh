@@ -1,5 +1,5 @@
 # The text file that goes into each archive: what the demo is, how to run it, what it needs,
-# its controls and credits. Sourced by make_release.sh; print_notes PLATFORM [PACKAGES...].
+# its controls and credits. Sourced by make_release.sh; print_notes PLATFORM.
 
 print_notes() {
   local platform=$1
@@ -62,11 +62,12 @@ for a window). Without a display the demo says so and exits.
 
 What it needs
 -------------
-Linux on x86-64 with an X11 or Wayland desktop and OpenGL. On Debian 12 (or Ubuntu) these
-packages hold everything it loads:
-
+Linux on x86-64 with glibc 2.31 or newer (Debian 11, Ubuntu 20.04 and every later release),
+an X11 or Wayland desktop and an OpenGL driver. Nothing to install: SDL2, libopenmpt and the
+C++ runtime are linked in. The program loads what every desktop has: OpenGL through
+libGL.so.1, the X11 or Wayland client libraries, and ALSA or PulseAudio for the sound
+(without either it plays silent).
 TEXT
-    printf '  sudo apt-get install %s\n' "$*" | fold -s -w 88 | sed -e 's/ *$//' -e '2,$s/^/    /'
   fi
   if [ "$platform" = web ]; then
     cat <<TEXT

@@ -1,4 +1,4 @@
-// The subset of OpenGL 1.1 and GLU the demo draws with, as methods named after the GL calls
+// The subset of OpenGL 1.1 the demo draws with, as methods named after the GL calls
 // (Translatef for glTranslatef), over a GLES2 context: matrix stacks, triangle strips in
 // immediate mode, vertex arrays drawn with glDrawElements, colours, the raster position and
 // glyph display lists of glBitmap. Vertices are transformed on the CPU in Mesa's float order
@@ -41,10 +41,6 @@ class FixedFunction {
   void MultMatrixd(const GLdouble* m);
   void Ortho(GLdouble left, GLdouble right, GLdouble bottom, GLdouble top, GLdouble nearVal,
              GLdouble farVal);
-  // GLU's gluPerspective and gluLookAt.
-  void Perspective(GLdouble fovy, GLdouble aspect, GLdouble zNear, GLdouble zFar);
-  void LookAt(GLdouble eyeX, GLdouble eyeY, GLdouble eyeZ, GLdouble centerX, GLdouble centerY,
-              GLdouble centerZ, GLdouble upX, GLdouble upY, GLdouble upZ);
   // glGetFloatv of GL_MODELVIEW_MATRIX or GL_PROJECTION_MATRIX; false for any other name.
   bool GetFloatv(GLenum name, GLfloat* values) const;
 

@@ -1,9 +1,8 @@
-// The global OpenGL 1.1 and GLU names of gl_entry_points.h, each handed to the one layer;
+// The global OpenGL 1.1 names of gl_entry_points.h, each handed to the one layer;
 // where the layer only watches a call, WebGL's own version (emscripten_gl*) is made after it.
 #include "gl_entry_points.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include "fixed_function.h"
 
@@ -50,13 +49,6 @@ void glMultMatrixd(const GLdouble* m) { layer->MultMatrixd(m); }
 void glOrtho(GLdouble left, GLdouble right, GLdouble bottom, GLdouble top, GLdouble nearVal,
              GLdouble farVal) {
   layer->Ortho(left, right, bottom, top, nearVal, farVal);
-}
-void gluPerspective(GLdouble fovy, GLdouble aspect, GLdouble zNear, GLdouble zFar) {
-  layer->Perspective(fovy, aspect, zNear, zFar);
-}
-void gluLookAt(GLdouble eyeX, GLdouble eyeY, GLdouble eyeZ, GLdouble centerX, GLdouble centerY,
-               GLdouble centerZ, GLdouble upX, GLdouble upY, GLdouble upZ) {
-  layer->LookAt(eyeX, eyeY, eyeZ, centerX, centerY, centerZ, upX, upY, upZ);
 }
 void glGetFloatv(GLenum name, GLfloat* values) {
   if (!layer->GetFloatv(name, values)) emscripten_glGetFloatv(name, values);

@@ -1,11 +1,11 @@
 // The GL's global names for a program whose context is GLES2 only (the web page over WebGL):
-// gl_entry_points.cpp defines the OpenGL 1.1 and GLU calls below, each handed to one
+// gl_entry_points.cpp defines the OpenGL 1.1 calls below, each handed to one
 // FixedFunction layer, so the demo's GL code builds for the page unchanged.
 //
 // Implemented by the layer:
 //   matrices   glMatrixMode (GL_MODELVIEW, GL_PROJECTION), glLoadIdentity, glPushMatrix,
-//              glPopMatrix, glTranslatef/d, glScalef, glRotatef, glMultMatrixf/d, glOrtho,
-//              gluPerspective, gluLookAt; glGetFloatv of GL_MODELVIEW_MATRIX and
+//              glPopMatrix, glTranslatef/d, glScalef, glRotatef, glMultMatrixf/d, glOrtho;
+//              glGetFloatv of GL_MODELVIEW_MATRIX and
 //              GL_PROJECTION_MATRIX
 //   geometry   glColor3f, glShadeModel (every triangle is drawn flat, in its last corner's
 //              colour), glBegin (GL_TRIANGLE_STRIP) / glVertex3f / glEnd;
@@ -25,10 +25,11 @@
 // and glGetBooleanv/glGetIntegerv/glGetFloatv of anything not named above. GL 1.1 names there
 // (GL_LIGHTING, GL_RENDER_MODE, GL_CURRENT_RASTER_POSITION) are WebGL errors that leave the
 // result alone, so glPrint never merges text here and draws it through the glyph lists.
-// Not implemented, and so not linkable: the rest of GL 1.1 and GLU, e.g. glVertex2f/4f,
+// Not implemented, and so not linkable: the rest of GL 1.1, and GLU (the demo computes GLU's
+// perspective and look-at itself, gl_matrix/camera_matrices.h), e.g. glVertex2f/4f,
 // glColor4f, glNormal*, glTexCoord*, glRasterPos2*, glRotated, glScaled, glFrustum,
 // glLoadMatrix*, glRenderMode, glFeedbackBuffer, glCallList, lighting, fog and
-// texture environment calls, gluOrtho2D, gluProject. Calling one fails the page's link
+// texture environment calls. Calling one fails the page's link
 // (emscripten's undefined-symbol check) rather than its run.
 // Arguments outside what is listed (another primitive, array type or list type) draw nothing.
 #pragma once

@@ -3,10 +3,10 @@
 #include "orbit_camera.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include <cmath>
 
+#include "gl_matrix/camera_matrices.h"
 #include "projection.h"
 #include "screen.h"
 
@@ -44,5 +44,6 @@ void SetOrbitCamera(CameraPath path, float t, CursorPos cursor) {
   const Eye eye = OrbitEye(path, ComputeMouseOffset(cursor), t);
   LoadPerspective(gResX, gResY);
   glLoadIdentity();
-  gluLookAt(eye.x, eye.y, eye.z, 0, 0, 0, 0, 1, 0);
+  glMultMatrixf(LookAtRotation(eye.x, eye.y, eye.z, 0, 0, 0, 0, 1, 0).data());
+  glTranslated(-eye.x, -eye.y, -eye.z);
 }

@@ -2,11 +2,16 @@
 #include "projection.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
+
+#include "gl_matrix/camera_matrices.h"
 
 void LoadPerspective(int width, int height) {
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
-  gluPerspective(45, static_cast<double>(width) / height, static_cast<double>(0.1f), 100);
+  GlMatrixD perspective;
+  if (PerspectiveFactor(45, static_cast<double>(width) / height, static_cast<double>(0.1f), 100,
+                        perspective)) {
+    glMultMatrixd(perspective.data());
+  }
   glMatrixMode(GL_MODELVIEW);
 }

@@ -3,12 +3,15 @@
 
 readonly MAKE_RELEASE=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../scripts/release" && pwd)/make_release.sh
 
-# Writes a release without its video into the folder $1 from the Linux build and, when $2 is
-# given, the Windows build; prints the archives' base name.
+# Writes a release without its video into the folder $1 from the Linux build (its archive's
+# program DEMO_LINUX_PROGRAM where that is set) and, when $2 is given, the Windows build;
+# prints the archives' base name.
 make_release() {
-  local windows=()
+  local windows=() program=()
   [ -n "${2:-}" ] && windows=(--windows-build "$2")
-  "$MAKE_RELEASE" --no-video --out "$1" --linux-build "$DEMO_LINUX_BUILD" "${windows[@]}" \
+  [ -n "${DEMO_LINUX_PROGRAM:-}" ] && program=(--linux-program "$DEMO_LINUX_PROGRAM")
+  "$MAKE_RELEASE" --no-video --out "$1" --linux-build "$DEMO_LINUX_BUILD" "${program[@]}" \
+    "${windows[@]}" \
     >"$1.log" 2>&1 || fail "make_release.sh failed: $(cat "$1.log")"
   basename "$(ls "$1"/*-linux-x86_64.tar.gz)" -linux-x86_64.tar.gz
 }

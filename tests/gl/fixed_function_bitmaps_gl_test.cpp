@@ -101,10 +101,10 @@ template <typename Gl>
 void LookFromTestCamera(Gl& gl) {
   gl.MatrixMode(GL_PROJECTION);
   gl.LoadIdentity();
-  gl.Perspective(45, 800.0 / 600, static_cast<double>(0.1f), 100);
+  Perspective(gl, 45, 800.0 / 600, static_cast<double>(0.1f), 100);
   gl.MatrixMode(GL_MODELVIEW);
   gl.LoadIdentity();
-  gl.LookAt(0.3, 0.2, 5, 0, 0, 0, 0, 1, 0);
+  LookAt(gl, 0.3, 0.2, 5, 0, 0, 0, 0, 1, 0);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The web's GL layer keeps the very matrices Mesa keeps after the same calls: both stacks,
-// every matrix call the layer implements and GLU's perspective and look-at, bit for bit.
+// every matrix call the layer implements, and the demo's own perspective and look-at factors
+// against Mesa's GLU, bit for bit.
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -68,14 +69,14 @@ std::vector<Sequence> Sequences() {
       }),
       Make("perspective then camera", [](auto& gl) {
         gl.MatrixMode(GL_PROJECTION);
-        gl.Perspective(45, 800.0 / 600, static_cast<double>(0.1f), 100);
+        Perspective(gl, 45, 800.0 / 600, static_cast<double>(0.1f), 100);
         gl.MatrixMode(GL_MODELVIEW);
-        gl.LookAt(3, 4, 5, 0, 0.5, 0, 0, 1, 0);
+        LookAt(gl, 3, 4, 5, 0, 0.5, 0, 0, 1, 0);
         gl.Rotatef(17, 0, 1, 0);
       }),
       Make("look-at along the vertical axis", [](auto& gl) {
-        gl.LookAt(0, -7, 0, 0, 0, 0, 0, 0, 1);
-        gl.Perspective(60, 1, 1, 10);
+        LookAt(gl, 0, -7, 0, 0, 0, 0, 0, 0, 1);
+        Perspective(gl, 60, 1, 1, 10);
       }),
       Make("multiply by given matrices", [factorF, factorD](auto& gl) {
         gl.Translatef(1, 1, 1);
@@ -103,7 +104,7 @@ std::vector<Sequence> Sequences() {
         gl.Translatef(kInfinity, 0, 1);
         gl.Scalef(1, std::nanf(""), -kInfinity);
         gl.MatrixMode(GL_PROJECTION);
-        gl.Perspective(45, 4.0 / 3, 0.1, 100);
+        Perspective(gl, 45, 4.0 / 3, 0.1, 100);
         gl.Translatef(0, -kInfinity, 0);
       }),
   };

@@ -14,10 +14,10 @@ template <typename Gl>
 void Camera(Gl& gl, float eyeX, float eyeY, float eyeZ) {
   gl.MatrixMode(GL_PROJECTION);
   gl.LoadIdentity();
-  gl.Perspective(45, 800.0 / 600, static_cast<double>(0.1f), 100);
+  Perspective(gl, 45, 800.0 / 600, static_cast<double>(0.1f), 100);
   gl.MatrixMode(GL_MODELVIEW);
   gl.LoadIdentity();
-  gl.LookAt(eyeX, eyeY, eyeZ, 0, 0, 0, 0, 1, 0);
+  LookAt(gl, eyeX, eyeY, eyeZ, 0, 0, 0, 0, 1, 0);
 }
 
 template <typename Gl>

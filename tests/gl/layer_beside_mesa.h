@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "fixed_function/fixed_function.h"
+#include "gl_matrix/camera_matrices.h"
 #include "gl_matrix/gl_matrix.h"
 #include "offscreen_frame.h"
 
@@ -31,13 +32,6 @@ struct MesaCalls {
   void MultMatrixd(const GLdouble* m) { glMultMatrixd(m); }
   void Ortho(GLdouble l, GLdouble r, GLdouble b, GLdouble t, GLdouble n, GLdouble f) {
     glOrtho(l, r, b, t, n, f);
-  }
-  void Perspective(GLdouble fovy, GLdouble aspect, GLdouble zNear, GLdouble zFar) {
-    gluPerspective(fovy, aspect, zNear, zFar);
-  }
-  void LookAt(GLdouble ex, GLdouble ey, GLdouble ez, GLdouble cx, GLdouble cy, GLdouble cz,
-              GLdouble ux, GLdouble uy, GLdouble uz) {
-    gluLookAt(ex, ey, ez, cx, cy, cz, ux, uy, uz);
   }
   void Color3f(GLfloat r, GLfloat g, GLfloat b) { glColor3f(r, g, b); }
   void ShadeModel(GLenum mode) { glShadeModel(mode); }
@@ -72,6 +66,27 @@ struct MesaCalls {
   void PushClientAttrib(GLbitfield mask) { glPushClientAttrib(mask); }
   void PopClientAttrib() { glPopClientAttrib(); }
 };
+
+// GLU's perspective and look-at: Mesa's GLU on Mesa, and on the layer the demo's own factors
+// (gl_matrix/camera_matrices.h) multiplied as the demo multiplies them onto the GL's matrices.
+inline void Perspective(MesaCalls&, GLdouble fovy, GLdouble aspect, GLdouble zNear,
+                        GLdouble zFar) {
+  gluPerspective(fovy, aspect, zNear, zFar);
+}
+inline void Perspective(FixedFunction& layer, GLdouble fovy, GLdouble aspect, GLdouble zNear,
+                        GLdouble zFar) {
+  GlMatrixD factor;
+  if (PerspectiveFactor(fovy, aspect, zNear, zFar, factor)) layer.MultMatrixd(factor.data());
+}
+inline void LookAt(MesaCalls&, GLdouble ex, GLdouble ey, GLdouble ez, GLdouble cx, GLdouble cy,
+                   GLdouble cz, GLdouble ux, GLdouble uy, GLdouble uz) {
+  gluLookAt(ex, ey, ez, cx, cy, cz, ux, uy, uz);
+}
+inline void LookAt(FixedFunction& layer, GLdouble ex, GLdouble ey, GLdouble ez, GLdouble cx,
+                   GLdouble cy, GLdouble cz, GLdouble ux, GLdouble uy, GLdouble uz) {
+  layer.MultMatrixf(LookAtRotation(ex, ey, ez, cx, cy, cz, ux, uy, uz).data());
+  layer.Translated(-ex, -ey, -ez);
+}
 
 class LayerBesideMesa : public OffscreenFrame {
  protected:

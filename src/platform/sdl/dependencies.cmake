@@ -1,5 +1,13 @@
-# The Linux platform's dependencies, all Debian packages: SDL2, libopenmpt, OpenGL and GLU,
-# and for the tools beside the demo FreeType, fontconfig and libpng.
+# The Linux platform's dependencies, all Debian packages: SDL2, libopenmpt and OpenGL,
+# and for the tools beside the demo FreeType, fontconfig and libpng. DEMO_PORTABLE builds the
+# demo alone for any x86-64 Linux instead (portable_dependencies.cmake).
+option(DEMO_PORTABLE "Build only the demo, for any x86-64 Linux with glibc as old as the \
+build's: SDL2, libopenmpt and the C++ runtime linked in" OFF)
+if(DEMO_PORTABLE)
+  include(${CMAKE_CURRENT_LIST_DIR}/portable_dependencies.cmake)
+  return()
+endif()
+
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
 pkg_check_modules(OPENMPT REQUIRED IMPORTED_TARGET libopenmpt)
@@ -8,6 +16,8 @@ find_package(Freetype REQUIRED)
 find_package(Fontconfig REQUIRED)
 find_package(PNG REQUIRED)
 
+add_library(demo_sdl2 INTERFACE)
+target_link_libraries(demo_sdl2 INTERFACE PkgConfig::SDL2)
 add_library(demo_openmpt INTERFACE)
 target_link_libraries(demo_openmpt INTERFACE PkgConfig::OPENMPT)
 # The music file is read with POSIX calls.

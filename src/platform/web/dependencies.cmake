@@ -1,11 +1,9 @@
 # The web page's dependencies: libopenmpt built from Debian's source package with emscripten;
-# the browser gives the rest. GL 1.1 and GLU are the page's own layer over WebGL
-# (src/fixed_function).
+# the browser gives the rest. GL 1.1 is the page's own layer over WebGL (src/fixed_function).
 # Emscripten leaves C++ exceptions off unless asked, and libopenmpt reports bad input with them.
 set(DEMO_OPENMPT_CXX_FLAGS -fexceptions)
 include(cmake/libopenmpt.cmake)
 add_library(OpenGL::GL INTERFACE IMPORTED)
-add_library(OpenGL::GLU INTERFACE IMPORTED)
 
 add_library(demo_openmpt INTERFACE)
 # libopenmpt reports unreadable modules with exceptions, which emscripten turns off by default.

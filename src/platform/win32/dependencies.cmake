@@ -1,4 +1,4 @@
-# The Windows platform's dependencies: the system's OpenGL and GLU, and libopenmpt built from
+# The Windows platform's dependencies: the system's OpenGL, and libopenmpt built from
 # Debian's source package with the cross compiler.
 find_package(OpenGL REQUIRED COMPONENTS OpenGL)
 set(DEMO_OPENMPT_SYSTEM_LIBRARIES ole32 rpcrt4)
