@@ -20,15 +20,18 @@ cleanup() {
 trap cleanup EXIT
 
 # The program's image in memory: a call whose return address lies in it is the program's own.
-read -r IMAGE_BASE IMAGE_SIZE < <(i686-w64-mingw32-objdump -p "$DEMO_ARGS" |
-  awk '$1 == "ImageBase" {base = $2} $1 == "SizeOfImage" {size = $2} END {print base, size}')
-[ -n "$IMAGE_SIZE" ] || fail "cannot read demo.exe's image base and size"
+# Its size is the file's; where it lies, Wine's trace of the run says (the image may be moved
+# from its preferred base, as Windows does with its addresses randomised).
+IMAGE_SIZE=$(i686-w64-mingw32-objdump -p "$DEMO_ARGS" | awk '$1 == "SizeOfImage" { print $2 }')
+[ -n "$IMAGE_SIZE" ] || fail "cannot read demo.exe's image size"
 
 # How often the program itself called $2 in trace $1 (with arguments $3, if given).
 program_calls() {
-  local count=0 ret
+  local count=0 ret base
+  base=$(grep -oE 'Loaded L"[^"]*demo\.exe" at [0-9a-fA-F]+' "$1" | head -n 1 | sed 's/.* at //')
+  [ -n "$base" ] || fail "no load address of demo.exe in the trace $1"
   for ret in $(grep -oE ":Call $2\(${3:-[^)]*}\) ret=[0-9a-f]+" "$1" | sed 's/.*ret=//'); do
-    if ((16#$ret >= 16#$IMAGE_BASE && 16#$ret < 16#$IMAGE_BASE + 16#$IMAGE_SIZE)); then
+    if ((16#$ret >= 16#$base && 16#$ret < 16#$base + 16#$IMAGE_SIZE)); then
       count=$((count + 1))
     fi
   done
@@ -46,7 +49,7 @@ check_periods() {
 }
 
 # Esc in the demo's first seconds.
-WINEDEBUG=+relay start_demo 2>"$WORK/esc.trace"
+WINEDEBUG=+relay,+loaddll start_demo 2>"$WORK/esc.trace"
 wait_for_window 30 >/dev/null
 wait_for_pixel 20 400 300 255,255,255
 xdotool key Escape
@@ -60,7 +63,7 @@ ticks=$(program_calls "$WORK/esc.trace" KERNEL32.GetTickCount)
 
 # No display at all.
 status=0
-(cd "$DEMO_BUILD_DIR" && env -u DISPLAY WINEDEBUG=+relay timeout 60 "$DEMO" 2>"$WORK/nodisplay.trace" \
+(cd "$DEMO_BUILD_DIR" && env -u DISPLAY WINEDEBUG=+relay,+loaddll timeout 60 "$DEMO" 2>"$WORK/nodisplay.trace" \
   >/dev/null) || status=$?
 [ "$status" -eq 1 ] || fail "exit status $status without a display"
 check_periods "$WORK/nodisplay.trace" "a run without a display"
@@ -77,7 +80,7 @@ until [ -s "$number_file" ]; do
   sleep 0.05
 done
 export DISPLAY=":$(cat "$number_file")"
-(cd "$DEMO_BUILD_DIR" && WINEDEBUG=+relay exec "$DEMO" "$START_LIKE_EXPLORER" demo.exe \
+(cd "$DEMO_BUILD_DIR" && WINEDEBUG=+relay,+loaddll exec "$DEMO" "$START_LIKE_EXPLORER" demo.exe \
   2>"$WORK/box.trace") &
 DEMO_PID=$!
 deadline=$((SECONDS + 30 * WAIT_FACTOR))
