@@ -54,15 +54,19 @@ run_under_xvfb() {
 # program in a process of its own, whose parent is not the test's. The tag tells the demo's
 # windows from those of an earlier demo on the same screen, which may still be there for a
 # moment. start_demo gives every start a tag of its own; a script that starts the demo itself
-# has the script's.
+# calls new_demo_tag first, or has the script's. (A demo started with a cleared environment
+# gets it passed on.)
 demo_starts=0
 export DEMO_RUN_TAG="e2e-$$-$demo_starts"
+new_demo_tag() {
+  demo_starts=$((demo_starts + 1))
+  DEMO_RUN_TAG="e2e-$$-$demo_starts"
+}
 
 # Starts the demo with arguments $@ in the background from the build folder (where music.xm
 # is); sets DEMO_PID.
 start_demo() {
-  demo_starts=$((demo_starts + 1))
-  DEMO_RUN_TAG="e2e-$$-$demo_starts"
+  new_demo_tag
   (cd "${DEMO_BUILD_DIR}" && exec "${DEMO}" "$@") &
   DEMO_PID=$!
 }

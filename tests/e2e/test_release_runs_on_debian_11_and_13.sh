@@ -82,8 +82,9 @@ try_release_in() {
   chroot_mount_system
   chroot_mount /tmp/.X11-unix /tmp/.X11-unix --bind
   tar -C "$chroot_root/root" -xzf "$archive"
+  new_demo_tag
   chroot "$chroot_root" /usr/bin/env -i HOME=/root PATH=/usr/bin:/bin DISPLAY="$DISPLAY" \
-    LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/root/capture.f32 \
+    DEMO_RUN_TAG="$DEMO_RUN_TAG" LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/root/capture.f32 \
     "/root/$name/run" --scene 1 --at 20000 --freeze >"$work/$codename.out" 2>&1 &
   DEMO_PID=$!
   DEMO_STDERR="$work/$codename.out"
