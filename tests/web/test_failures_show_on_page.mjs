@@ -1,6 +1,7 @@
 // A page that cannot start, or cannot sound, says so on the page in one line with what to do,
 // never hanging on "Starting…": with its program (inside index.html) cut short or its wasm
-// (inside that) broken, and in a browser that refuses WebGL, its failure screen says why; in
+// (inside that) broken, after a trap in the running program, and in a browser that refuses
+// WebGL, its failure screen says why; in
 // a browser without Web Audio, or (Firefox without its mock sound device, on a machine with
 // none) whose audio never starts, the demo runs silent under a line saying why.
 import {readFileSync} from 'node:fs';
@@ -74,6 +75,19 @@ try {
   }
   console.log(`without Web Audio: ${await frameCount(page)} frames drawn, the page says ` +
               `"${notice}"`);
+
+  // A fault in the running program: a WebAssembly trap thrown from a script of the page's, as
+  // one thrown in a frame reaches it. (Chromium reports what a script evaluated by the test
+  // throws to the console only.)
+  await page.addScriptTag({content: `setTimeout(() => {
+    throw new WebAssembly.RuntimeError('memory access out of bounds');
+  });`});
+  await page.waitForFunction(() => window.demoState === 'failed');
+  const {reason} = await shown(page);
+  if (!/program could not run in this browser/.test(reason)) {
+    fail(`after a trap the page says "${reason}"\n${consoleLines.join('\n')}`);
+  }
+  console.log(`after a trap in the program: the page says "${reason}"`);
   server.close();
 } finally {
   await browser.close();
