@@ -245,6 +245,21 @@ export function frameCount(page) {
   return page.evaluate(() => window.demoFrameTimes[1].length + window.demoFrameTimes[2].length);
 }
 
+// Makes the demo's start-up (its main, which starts the song) be followed, in the same task,
+// by `ms` milliseconds of a busy main thread, as a slow start-up is.
+export function slowStartUp(page, ms) {
+  return page.evaluate((ms) => {
+    const callMain = Module.callMain;
+    Module.callMain = (args) => {
+      callMain(args);
+      const start = performance.now();
+      while (performance.now() - start < ms) {
+        // Busy.
+      }
+    };
+  }, ms);
+}
+
 // Waits until `more` frames beyond those drawn so far have been drawn.
 export async function waitForFrames(page, more) {
   const target = (await frameCount(page)) + more;

@@ -4,7 +4,7 @@
 // still, sample for sample, libopenmpt's render of music.xm from the song's first sound on
 // (a gap would show as inserted silence, a repeat as samples out of place).
 import path from 'node:path';
-import {fail, launchBrowser, nativeRender, openPage, pageDir, servePage,
+import {fail, launchBrowser, nativeRender, openPage, pageDir, servePage, slowStartUp,
         startDemo} from './lib.mjs';
 
 const kRate = 44100;
@@ -28,18 +28,7 @@ const {server, url} = await servePage();
 const browser = await launchBrowser();
 try {
   const {page, consoleLines} = await openPage(browser, url, '?frametimes&audiotap');
-  // The demo's start-up (its main, which starts the song) is followed, in the same task, by
-  // kSlowStartUpMs of a busy main thread.
-  await page.evaluate((ms) => {
-    const callMain = Module.callMain;
-    Module.callMain = (args) => {
-      callMain(args);
-      const start = performance.now();
-      while (performance.now() - start < ms) {
-        // Busy, as a slow start-up is.
-      }
-    };
-  }, kSlowStartUpMs);
+  await slowStartUp(page, kSlowStartUpMs);
   await startDemo(page, 400, 300);
   await page.waitForFunction(`(${framesSinceFirstSound})() >= ${kRate / 4}`);
 

@@ -5,7 +5,7 @@
 // outputs is libopenmpt's render of music.xm without a gap, though the demo's start-up keeps
 // the main thread 900 ms longer than usual and the main thread is then blocked for 250 ms
 // several times while the song plays.
-import {fail, launchBrowser, openPage, servePage, startDemo} from './lib.mjs';
+import {fail, launchBrowser, openPage, servePage, slowStartUp, startDemo} from './lib.mjs';
 import {expectWindowsCarrySong, tapOutputWindows, windowClock} from './output_windows.mjs';
 
 const kHost = 'demo-lan.test';
@@ -42,18 +42,7 @@ try {
     fail(`the page at ${kHost} is not the insecure kind (isSecureContext ${secure}, audio ` +
          `worklets ${worklet ? 'offered' : 'not offered'})`);
   }
-  // The demo's start-up (its main, which starts the song) is followed, in the same task, by
-  // kSlowStartUpMs of a busy main thread.
-  await page.evaluate((ms) => {
-    const callMain = Module.callMain;
-    Module.callMain = (args) => {
-      callMain(args);
-      const start = performance.now();
-      while (performance.now() - start < ms) {
-        // Busy, as a slow start-up is.
-      }
-    };
-  }, kSlowStartUpMs);
+  await slowStartUp(page, kSlowStartUpMs);
   await tapOutputWindows(page);
   await startDemo(page, 400, 300);
 
