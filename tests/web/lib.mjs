@@ -245,6 +245,14 @@ export function frameCount(page) {
   return page.evaluate(() => window.demoFrameTimes[1].length + window.demoFrameTimes[2].length);
 }
 
+// The main-thread stalls the audio tests put the page through: a slow start-up longer than the
+// sound the page queues ahead (three quarters of a second), then kStalls stalls of kStallMs,
+// kBetweenStallsMs apart.
+export const kSlowStartUpMs = 900;
+export const kStalls = 4;
+export const kStallMs = 250;
+export const kBetweenStallsMs = 600;
+
 // Makes the demo's start-up (its main, which starts the song) be followed, in the same task,
 // by `ms` milliseconds of a busy main thread, as a slow start-up is.
 export function slowStartUp(page, ms) {

@@ -4,15 +4,10 @@
 // still, sample for sample, libopenmpt's render of music.xm from the song's first sound on
 // (a gap would show as inserted silence, a repeat as samples out of place).
 import path from 'node:path';
-import {fail, launchBrowser, nativeRender, openPage, pageDir, servePage, slowStartUp,
-        startDemo} from './lib.mjs';
+import {fail, kBetweenStallsMs, kSlowStartUpMs, kStallMs, kStalls, launchBrowser, nativeRender,
+        openPage, pageDir, servePage, slowStartUp, startDemo} from './lib.mjs';
 
 const kRate = 44100;
-const kStalls = 4;
-const kStallMs = 250;
-const kBetweenStallsMs = 600;
-// Longer than the sound the page queues ahead (three quarters of a second).
-const kSlowStartUpMs = 900;
 // How much output after the last stall is compared too.
 const kAfterFrames = kRate;
 

@@ -5,16 +5,12 @@
 // outputs is libopenmpt's render of music.xm without a gap, though the demo's start-up keeps
 // the main thread 900 ms longer than usual and the main thread is then blocked for 250 ms
 // several times while the song plays.
-import {fail, launchBrowser, openPage, servePage, slowStartUp, startDemo} from './lib.mjs';
+import {fail, kBetweenStallsMs, kSlowStartUpMs, kStallMs, kStalls, launchBrowser, openPage,
+        servePage, slowStartUp, startDemo} from './lib.mjs';
 import {expectWindowsCarrySong, tapOutputWindows, windowClock} from './output_windows.mjs';
 
 const kHost = 'demo-lan.test';
 const kRate = 44100;
-const kStalls = 4;
-const kStallMs = 250;
-const kBetweenStallsMs = 600;
-// Longer than the sound the page queues ahead (three quarters of a second).
-const kSlowStartUpMs = 900;
 // How much output after the last stall is checked too.
 const kAfterFrames = kRate;
 
