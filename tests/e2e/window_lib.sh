@@ -23,7 +23,8 @@ start_window_manager() {
   local deadline=$((SECONDS + 10 * WAIT_FACTOR))
   until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do
     kill -0 "$manager" 2>/dev/null || fail "$E2E_WINDOW_MANAGER did not start"
-    [ $SECONDS -le $deadline ] || fail "$E2E_WINDOW_MANAGER not ready after $((10 * WAIT_FACTOR)) s"
+    [ $SECONDS -le $deadline ] ||
+      fail "$E2E_WINDOW_MANAGER not ready after $((10 * WAIT_FACTOR)) s"
     sleep 0.1
   done
 }
