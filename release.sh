@@ -19,10 +19,8 @@ install_web_packages
 install_missing_packages zip
 enable_wine32 || true
 build_preset_quietly release
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
 portable_log=$(mktemp)
-"${sudo[@]}" scripts/build-portable-linux.sh build/release/src/generated/demo_glyphs.cpp \
+as_root scripts/build-portable-linux.sh build/release/src/generated/demo_glyphs.cpp \
   build/portable >"$portable_log" 2>&1 ||
   { tail -n 30 "$portable_log" >&2; echo "Building the portable Linux program failed" >&2; exit 1; }
 rm -f "$portable_log"

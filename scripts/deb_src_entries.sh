@@ -51,7 +51,7 @@ one_line_source_twins() {
 
 # Adds the deb-src twins (demo-deb-src.sources or demo-deb-src.list) unless some deb-src entry
 # exists. Prints what it did; returns 1, after one line saying what to add, where it found no
-# Debian or Ubuntu entry to twin. Runs the writer given ("sudo tee" or "tee") with the file.
+# Debian or Ubuntu entry to twin. Runs the writer given ("as_root tee" or "tee") with the file.
 add_deb_src_entries() {
   local apt_dir=${APT_DIR:-/etc/apt}
   has_deb_src_entry && return 0

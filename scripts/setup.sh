@@ -42,17 +42,23 @@ web_packages=(emscripten chromium firefox-esr xvfb xauth dpkg-dev zip unzip)
 
 package_lists_fresh=""
 
-# Runs apt-get as root (through sudo otherwise), waiting for another apt run's lock.
-apt_get() {
-  local sudo=()
-  if [ "$(id -u)" -ne 0 ]; then
-    command -v sudo >/dev/null || {
-      echo "Installing Debian packages needs root: run this as root, or install sudo" >&2
-      return 1
-    }
-    sudo=(sudo)
+# Runs a command as root: as it is when this is root, through sudo otherwise; where there is
+# no sudo, says so in one line.
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then
+    "$@"
+  elif command -v sudo >/dev/null; then
+    sudo "$@"
+  else
+    echo "Installing packages and building in Debian systems need root: run this as root, or" \
+      "install sudo" >&2
+    return 1
   fi
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+}
+
+# Runs apt-get as root, waiting for another apt run's lock.
+apt_get() {
+  as_root env DEBIAN_FRONTEND=noninteractive \
     apt-get -o DPkg::Lock::Timeout=600 -o Acquire::Retries=3 "$@"
 }
 
@@ -164,14 +170,12 @@ build_preset() {
 # was added.
 add_windows_sources() {
   local changed=0
-  local sudo=()
-  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    "${sudo[@]}" dpkg --add-architecture i386
+    as_root dpkg --add-architecture i386 || return 1
     package_lists_fresh=""
     changed=1
   fi
-  if ! has_deb_src_entry && add_deb_src_entries "${sudo[@]}" tee; then
+  if ! has_deb_src_entry && add_deb_src_entries as_root tee; then
     package_lists_fresh=""
     changed=1
   fi

@@ -6,7 +6,8 @@
 # on Debian the emulators come from bookworm-backports (qemu-user, whose binaries are static
 # since qemu 9), pinned so that nothing else comes from there. The registration lasts until the
 # next boot and is made again when it is missing.
-# Sourced by setup.sh, which provides apt_get, refresh_package_lists and install_missing_packages.
+# Sourced by setup.sh, which provides as_root, apt_get, refresh_package_lists and
+# install_missing_packages.
 
 wine32_probe_source=$(cd "$(dirname "${BASH_SOURCE[0]}")/../tests/windows" && pwd)/wine32_probe.c
 readonly wine32_probe_source
@@ -16,10 +17,6 @@ readonly binfmt_dir=/proc/sys/fs/binfmt_misc
 wine32_why=""
 # The static i386 emulator that install_qemu_i386 brings.
 qemu_i386=""
-
-as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
 
 # True when an i386 handler is registered and enabled, so i386 programs run through it.
 qemu_i386_registered() {
