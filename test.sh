@@ -47,11 +47,13 @@ portable_leg() {
 linux_leg() { ctest --preset ci; }
 
 failed=()
+# Runs leg $1 (the command after it) and says how long it took.
 run_leg() {
-  local name=$1
+  local name=$1 start=$SECONDS outcome=passed
   shift
   echo "=== $name"
-  "$@" || failed+=("$name")
+  "$@" || { failed+=("$name"); outcome=FAILED; }
+  echo "=== $name: $outcome in $(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s"
 }
 # The demo, its tools and all tests, warnings as errors: the legs below use this build too.
 run_leg "the ci build" ci_build
