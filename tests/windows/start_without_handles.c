@@ -7,18 +7,7 @@
 #include <string.h>
 #include <windows.h>
 
-/* The command line after this launcher's own name, as the system gave it. */
-static char* ProgramCommandLine(void) {
-  char* line = GetCommandLineA();
-  if (*line == '"') {
-    line = strchr(line + 1, '"');
-    line = line != NULL ? line + 1 : GetCommandLineA() + strlen(GetCommandLineA());
-  } else {
-    while (*line != '\0' && *line != ' ' && *line != '\t') ++line;
-  }
-  while (*line == ' ' || *line == '\t') ++line;
-  return line;
-}
+#include "program_command_line.h"
 
 int main(void) {
   STARTUPINFOA startup;
