@@ -34,6 +34,7 @@ target_include_directories(unit_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(unit_tests PRIVATE demo_host demo_capture display_simulation glyph_rasteriser
   soundtrack_composer GTest::gtest_main)
 demo_target_options(unit_tests)
+demo_test_program(unit_tests)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT ${gtest_discovery_timeout}
   PROPERTIES LABELS unit TIMEOUT ${unit_test_timeout} ENVIRONMENT "${test_environment}")
 
@@ -44,6 +45,7 @@ target_include_directories(gl_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/gl)
 target_link_libraries(gl_tests PRIVATE demo_host demo_capture demo_fixed_function OpenGL::GLU
   PNG::PNG GTest::gtest GTest::gtest_main)
 demo_target_options(gl_tests)
+demo_test_program(gl_tests)
 gtest_discover_tests(gl_tests DISCOVERY_TIMEOUT ${gtest_discovery_timeout}
   PROPERTIES LABELS gl TIMEOUT ${gl_test_timeout} ENVIRONMENT "${test_environment}")
 
