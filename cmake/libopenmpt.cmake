@@ -38,7 +38,11 @@ string(SUBSTRING "${flags_key}" 0 8 flags_key)
 set(openmpt_prefix "${deps_cache}/libopenmpt-${openmpt_version}-${compiler_target}-gcc-${compiler_version}-${flags_key}")
 
 # Each step works in a scratch folder and renames it into place when it is complete, so an
-# interrupted run never leaves a half-made cache entry behind.
+# interrupted run never leaves a half-made cache entry behind. The source is shared by every
+# build of it, and builds configured at the same time (test.sh runs legs side by side) take
+# turns fetching it.
+file(MAKE_DIRECTORY "${deps_cache}")
+file(LOCK "${openmpt_source}.lock" GUARD FILE TIMEOUT 1800)
 if(NOT EXISTS "${openmpt_source}/Makefile.am")
   message(STATUS "Fetching libopenmpt ${openmpt_version} source into ${openmpt_source}")
   set(scratch "${openmpt_source}.partial")
@@ -54,6 +58,7 @@ if(NOT EXISTS "${openmpt_source}/Makefile.am")
   file(RENAME "${unpacked}" "${openmpt_source}")
   file(REMOVE_RECURSE "${scratch}")
 endif()
+file(LOCK "${openmpt_source}.lock" RELEASE)
 
 if(NOT EXISTS "${openmpt_prefix}/lib/libopenmpt.a")
   # NOTICE, not STATUS: a quiet build (./release.sh) still says why it takes minutes.
