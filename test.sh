@@ -14,8 +14,9 @@ install_fuzz_runtime || fuzz_runtime=""
 
 # Each leg is a chain of steps joined by &&, so that its first failing step ends it.
 ci_build() { build_preset ci; }
-# The unit, GL and audio tests once more under AddressSanitizer + UndefinedBehaviorSanitizer.
-asan_leg() { build_preset asan && ctest --preset asan; }
+# The unit, GL and audio tests once more under AddressSanitizer + UndefinedBehaviorSanitizer:
+# their three programs are all this leg builds.
+asan_leg() { build_preset asan unit_tests gl_tests audio_tests && ctest --preset asan; }
 # A short fuzz run over the music input (scripts/fuzz.sh SECONDS for a longer one).
 fuzz_leg() {
   if [ -n "$fuzz_runtime" ]; then
@@ -47,21 +48,51 @@ portable_leg() {
 linux_leg() { ctest --preset ci; }
 
 failed=()
-# Runs leg $1 (the command after it) and says how long it took.
-run_leg() {
-  local name=$1 start=$SECONDS outcome=passed
+# Runs the command after leg name $1 and says how the leg ended and how long it took.
+leg_body() {
+  local name=$1 start=$SECONDS outcome=passed status=0
   shift
-  echo "=== $name"
-  "$@" || { failed+=("$name"); outcome=FAILED; }
+  "$@" || { status=$?; outcome=FAILED; }
   echo "=== $name: $outcome in $(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s"
+  return "$status"
+}
+# Runs leg $1 (the command after it).
+run_leg() {
+  echo "=== $1"
+  leg_body "$@" || failed+=("$1")
+}
+# Starts leg $1 in the background, beside the legs that follow, keeping its output until
+# finish_legs_beside shows it.
+beside_names=() beside_pids=() beside_logs=()
+start_leg_beside() {
+  local log
+  log=$(mktemp)
+  echo "=== $1: runs beside the next legs; its output follows them"
+  leg_body "$@" >"$log" 2>&1 &
+  beside_names+=("$1") beside_pids+=($!) beside_logs+=("$log")
+}
+# Waits for the legs started beside the others and shows their output.
+finish_legs_beside() {
+  local i
+  for i in "${!beside_pids[@]}"; do
+    wait "${beside_pids[$i]}" || failed+=("${beside_names[$i]}")
+    echo "=== ${beside_names[$i]} (beside the legs above)"
+    cat "${beside_logs[$i]}"
+    rm -f "${beside_logs[$i]}"
+  done
+  beside_names=() beside_pids=() beside_logs=()
 }
 # The demo, its tools and all tests, warnings as errors: the legs below use this build too.
 run_leg "the ci build" ci_build
+# The Wine and browser tests run one at a time and leave a core idle for much of theirs, so the
+# portable build and the web leg run beside the others. The Linux suite needs the portable
+# program.
+start_leg_beside "the portable Linux build" portable_leg
 run_leg "the sanitizer suite" asan_leg
 run_leg "the fuzz run" fuzz_leg
+start_leg_beside "the web leg" web_leg
 run_leg "the Windows leg" windows_leg
-run_leg "the web leg" web_leg
-run_leg "the portable Linux build" portable_leg
+finish_legs_beside
 # Last, so that when every leg passes its summary is the run's last line.
 run_leg "the Linux suite" linux_leg
 if [ ${#failed[@]} -gt 0 ]; then
