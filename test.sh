@@ -9,6 +9,10 @@ source scripts/setup.sh
 install_missing_packages "${demo_packages[@]}" "${test_packages[@]}"
 install_windows_packages
 install_web_packages
+# Where the kernel cannot run 32-bit code, Wine runs through qemu (scripts/wine32.sh); where
+# that cannot be set up either, the Windows tests that run the program are skipped with the
+# reason (a failure under CI=true). Set up here, before any leg runs in the background.
+enable_wine32 || true
 fuzz_runtime=yes
 install_fuzz_runtime || fuzz_runtime=""
 
@@ -27,10 +31,8 @@ fuzz_leg() {
   fi
 }
 # The 32-bit program cross-built (libopenmpt is built once per machine and cached), then its
-# tests under 32-bit Wine, against frames drawn by the ci build. Where the kernel cannot run
-# 32-bit code, Wine runs through qemu (scripts/wine32.sh); where that cannot be set up either,
-# the tests that run the program are skipped with the reason (a failure under CI=true).
-windows_leg() { { enable_wine32 || true; } && build_preset windows && ctest --preset windows; }
+# tests under 32-bit Wine, against frames drawn by the ci build.
+windows_leg() { build_preset windows && ctest --preset windows; }
 # The page built with emscripten (libopenmpt built once per machine and cached), then its tests
 # in headless Chromium and in Firefox ESR against the ci build's frames and music.
 web_leg() { build_preset web && ctest --preset web; }
