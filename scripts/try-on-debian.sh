@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Tries the README's two commands as a new user would on a Debian release this machine does
 # not run: makes a fresh minimal system of that release with debootstrap (cached as a tarball,
-# so every try starts from the same fresh system), gives it this machine's apt and npm settings
+# so every try starts from the same fresh system) with the release's updates and security
+# suites as an installed Debian has them, gives it this machine's apt and npm settings
 # and trusted certificates (so that it reaches the package registries as this machine does),
 # clones this repository's HEAD into it and runs ./run.sh or ./test.sh there as root, with
 # CI=true; "setup" runs only scripts/check-setup-steps.sh (can the set-up's packages and
@@ -37,6 +38,12 @@ system_tar=$(debian_minbase_tar "$codename")
 trap chroot_remove EXIT
 chroot_unpack "$system_tar"
 root=$chroot_root
+# debootstrap names only the release itself; an installed Debian also takes its updates and
+# security fixes (the browsers among them), as the installer sets it up.
+cat >"$root/etc/apt/sources.list.d/debian-updates.list" <<SOURCES
+deb $debian_mirror $codename-updates main
+deb ${debian_mirror}-security $codename-security main
+SOURCES
 chroot_mount proc /proc -t proc
 # Wine runs 32-bit programs through the machine's binfmt_misc registrations, and the set-up
 # looks at them.
