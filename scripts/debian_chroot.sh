@@ -18,23 +18,28 @@ debian_codename() {
 }
 
 # Prints the cached minimal system of the codename $1 (minbase and the certificates package,
-# nothing of the project's), making it with debootstrap first if there is none.
+# nothing of the project's), making it with debootstrap first if there is none. Tests running
+# at the same time take turns making it.
 debian_minbase_tar() {
-  local codename=$1 tar scratch
+  local codename=$1 tar
   tar=$debian_cache/debian-$codename-minbase.tar
-  if [ ! -f "$tar" ]; then
+  mkdir -p "$debian_cache"
+  (
+    flock 9
+    [ -f "$tar" ] && exit 0
     echo "Making a minimal Debian $codename system with debootstrap (once; a few minutes)" >&2
     scratch=$(mktemp -d "/var/tmp/debian-$codename.XXXXXX")
     debootstrap --variant=minbase --include=ca-certificates "$codename" "$scratch" \
       "$debian_mirror" >"$scratch.log" 2>&1 || {
       tail -n 20 "$scratch.log" >&2
-      rm -rf --one-file-system "$scratch"
-      return 1
+      rm -rf --one-file-system "$scratch" "$scratch.log"
+      exit 1
     }
-    mkdir -p "$debian_cache"
-    tar -C "$scratch" -cf "$tar.partial" . && mv "$tar.partial" "$tar"
-    rm -rf --one-file-system "$scratch" "$scratch.log"
-  fi
+    status=0
+    tar -C "$scratch" -cf "$tar.partial" . && mv "$tar.partial" "$tar" || status=1
+    rm -rf --one-file-system "$scratch" "$scratch.log" "$tar.partial"
+    exit "$status"
+  ) 9>"$tar.lock" || return 1
   echo "$tar"
 }
 
