@@ -4,10 +4,7 @@
    whose last thread has ended if its Linux side is slow to go (under load, through qemu), and
    the status of that Linux process then says SIGKILL where Windows reports the exit code.
    A GUI program itself, so the program finds no console it did not find before. */
-#include <string.h>
-#include <windows.h>
-
-#include "program_command_line.h"
+#include "launcher.h"
 
 /* The standard handle `which`, duplicated so that a child can inherit it (NULL if none). */
 static HANDLE Inheritable(DWORD which) {
@@ -22,20 +19,6 @@ static HANDLE Inheritable(DWORD which) {
 }
 
 int main(void) {
-  STARTUPINFOA startup;
-  PROCESS_INFORMATION process;
-  DWORD exitCode = 255;
-  memset(&startup, 0, sizeof startup);
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdInput = Inheritable(STD_INPUT_HANDLE);
-  startup.hStdOutput = Inheritable(STD_OUTPUT_HANDLE);
-  startup.hStdError = Inheritable(STD_ERROR_HANDLE);
-  if (!CreateProcessA(NULL, ProgramCommandLine(), NULL, NULL, TRUE, 0, NULL, NULL, &startup,
-                      &process)) {
-    return 255;
-  }
-  WaitForSingleObject(process.hProcess, INFINITE);
-  GetExitCodeProcess(process.hProcess, &exitCode);
-  return (int)exitCode;
+  return RunProgram(Inheritable(STD_INPUT_HANDLE), Inheritable(STD_OUTPUT_HANDLE),
+                    Inheritable(STD_ERROR_HANDLE), TRUE);
 }
