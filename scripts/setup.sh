@@ -41,6 +41,9 @@ windows_packages=(
 web_packages=(emscripten chromium firefox-esr xvfb xauth dpkg-dev zip unzip)
 
 package_lists_fresh=""
+# sudo's options: a set-up running in the background sets -n, so that sudo fails with its
+# message instead of waiting for a password nobody can type there.
+sudo_options=()
 
 # Runs a command as root: as it is when this is root, through sudo otherwise; where there is
 # no sudo, says so in one line.
@@ -48,7 +51,7 @@ as_root() {
   if [ "$(id -u)" -eq 0 ]; then
     "$@"
   elif command -v sudo >/dev/null; then
-    sudo "$@"
+    sudo "${sudo_options[@]}" "$@"
   else
     echo "Installing packages and building in Debian systems need root: run this as root, or" \
       "install sudo" >&2
@@ -200,6 +203,19 @@ node_packages() {
 install_web_packages() {
   # shellcheck disable=SC2046
   install_missing_packages "${web_packages[@]}" $(node_packages)
+}
+
+# The Windows and web legs' packages, then Wine's 32-bit set-up. Where the kernel cannot run
+# 32-bit code, Wine runs through qemu (scripts/wine32.sh); where that cannot be set up either,
+# the Windows tests that run the program are skipped with the reason (a failure under CI=true).
+install_windows_and_web_packages() {
+  install_windows_packages && install_web_packages && { enable_wine32 || true; }
+}
+
+# True when packages can be installed without anyone typing a password: as root, or where
+# sudo needs none (or has one from a moment ago).
+can_install_unattended() {
+  [ "$(id -u)" -eq 0 ] || sudo -n true 2>/dev/null
 }
 
 source "$(dirname "${BASH_SOURCE[0]}")/deb_src_entries.sh"
