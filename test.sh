@@ -6,6 +6,11 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
+# The i386 architecture and the deb-src entries the Windows and web legs need come first, so
+# that every package comes from one fetch of the lists: where a mirror fails the i386 list of
+# a suite (mid-sync, say), apt then leaves that whole suite aside instead of installing amd64
+# libraries from it that no i386 package can match.
+add_windows_sources
 install_missing_packages "${demo_packages[@]}" "${test_packages[@]}"
 fuzz_runtime=yes
 install_fuzz_runtime || fuzz_runtime=""
