@@ -3,7 +3,8 @@
 # not run: makes a fresh minimal system of that release with debootstrap (cached as a tarball,
 # so every try starts from the same fresh system) with the release's updates and security
 # suites as an installed Debian has them, gives it this machine's apt and npm settings
-# and trusted certificates (so that it reaches the package registries as this machine does),
+# and trusted certificates (so that it reaches the package registries as this machine does;
+# on this machine's own release also its copy of the package lists, see below),
 # clones this repository's HEAD into it and runs ./run.sh or ./test.sh there as root, with
 # CI=true; "setup" runs only scripts/check-setup-steps.sh (can the set-up's packages and
 # source package be had there). libopenmpt's Windows and web builds are shared with this
@@ -44,6 +45,15 @@ cat >"$root/etc/apt/sources.list.d/debian-updates.list" <<SOURCES
 deb $debian_mirror $codename-updates main
 deb ${debian_mirror}-security $codename-security main
 SOURCES
+# Where this machine runs the same release, the system starts from this machine's copy of the
+# package lists: apt fetches again every list the mirror has changed since, and keeps this copy
+# of one the mirror serves broken. (A mirror mid-sync has served an i386 list of a security
+# suite that did not match the suite's index; without that list no i386 library could match
+# the amd64 security updates, and Wine's 32-bit packages could not be installed.) Nothing is
+# installed from it that the mirror does not hold.
+if [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" = "$codename" ]; then
+  find /var/lib/apt/lists -maxdepth 1 -type f ! -name lock -exec cp -p -t "$root/var/lib/apt/lists/" {} +
+fi
 chroot_mount proc /proc -t proc
 # Wine runs 32-bit programs through the machine's binfmt_misc registrations, and the set-up
 # looks at them.
