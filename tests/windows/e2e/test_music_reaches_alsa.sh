@@ -59,7 +59,8 @@ while :; do
   esac
   matched=$((matched / frame * frame))
   end=$((start + matched))
-  [ $((end + frame)) -gt "$size" ] || [ "$(first_difference "$capture" /dev/zero "$end")" -gt $frame ] ||
+  [ $((end + frame)) -gt "$size" ] ||
+    [ "$(first_difference "$capture" /dev/zero "$end")" -gt $frame ] ||
     fail "the sound at byte $end of the capture is not the render's at byte" \
       "$((rendered + matched)) (the stretch from capture byte $start matched $matched bytes)"
   captured=$end
