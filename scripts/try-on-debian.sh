@@ -52,7 +52,8 @@ SOURCES
 # the amd64 security updates, and Wine's 32-bit packages could not be installed.) Nothing is
 # installed from it that the mirror does not hold.
 if [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" = "$codename" ]; then
-  find /var/lib/apt/lists -maxdepth 1 -type f ! -name lock -exec cp -p -t "$root/var/lib/apt/lists/" {} +
+  find /var/lib/apt/lists -maxdepth 1 -type f ! -name lock \
+    -exec cp -p -t "$root/var/lib/apt/lists/" {} +
 fi
 chroot_mount proc /proc -t proc
 # Wine runs 32-bit programs through the machine's binfmt_misc registrations, and the set-up
