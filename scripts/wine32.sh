@@ -6,8 +6,8 @@
 # on Debian the emulators come from bookworm-backports (qemu-user, whose binaries are static
 # since qemu 9), pinned so that nothing else comes from there. The registration lasts until the
 # next boot and is made again when it is missing.
-# Sourced by setup.sh, which provides as_root, apt_get, refresh_package_lists and
-# install_missing_packages.
+# Sourced by setup.sh, which provides as_root, apt_get, refresh_package_lists,
+# install_missing_packages and can_install_unattended.
 
 wine32_probe_source=$(cd "$(dirname "${BASH_SOURCE[0]}")/../tests/windows" && pwd)/wine32_probe.c
 readonly wine32_probe_source
@@ -112,7 +112,7 @@ make_wine32_run() {
   if ! qemu_i386_registered && /usr/lib/wine/wine --version >/dev/null 2>&1; then
     return 1
   fi
-  if [ "$(id -u)" -ne 0 ] && ! sudo -n true 2>/dev/null; then
+  if ! can_install_unattended; then
     wine32_why="this kernel cannot run 32-bit code, and registering an emulator for it needs root"
     return 1
   fi
